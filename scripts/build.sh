@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Configures and builds Plumbrule into a build folder (default: build).
+#   scripts/build.sh [BUILD_DIR] [extra cmake options...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+dir=${1:-"$here/build"}
+shift || true
+cmake -S "$here" -B "$dir" -G Ninja "$@" >/dev/null
+cmake --build "$dir" -j "$(nproc)"

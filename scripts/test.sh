@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Plumbrule and runs the whole test suite.
+#   scripts/test.sh [BUILD_DIR] [extra cmake options...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+dir=${1:-"$here/build"}
+shift || true
+"$here/scripts/setup.sh"
+"$here/scripts/build.sh" "$dir" "$@"
+# Window tests run on Qt's offscreen platform and never touch real settings.
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"

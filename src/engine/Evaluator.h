@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "engine/DisplayOptions.h"
+
+// The running total and the pending operation, applied strictly left to right.
+namespace plumbrule {
+
+enum Operation : std::int32_t {
+    opNone = 0,
+    opAdd = 1,
+    opSubtract = 2,
+    opMultiply = 3,
+    opDivide = 4,
+};
+
+struct EvaluatorState {
+    double dblTotal = 0;                  // running total, inches, full precision
+    std::int32_t lngPendingOp = opNone;   // one of Operation
+};
+
+// Evaluate: reads the display text, applies op against state.dblTotal, stores
+// the new total and returns it as display text. Throws RuntimeError on any
+// failure (parse, division by a zero operand 11, a result out of range 6,
+// formatting) and then leaves the state unchanged.
+//   total 60, Evaluate("3\"", opAdd) -> "5'3\"", total 63
+std::string Evaluate(std::string_view text, std::int32_t op, EvaluatorState& state,
+                     const DisplayOptions& options);
+
+// The message box text of an error: "Error 100: Invalid fractional or decimal
+// input.", "Error 13: Invalid input.", "Error 11: Division by zero" ...
+std::string ErrorReport(int number, const std::string& description);
+
+// DoMath: Evaluate under one error trap. On an error it calls reportError with
+// the ErrorReport text (the caller shows the box, then clears all) and
+// returns "0".
+std::string DoMath(std::string_view text, std::int32_t op, EvaluatorState& state,
+                   const DisplayOptions& options,
+                   const std::function<void(const std::string& message)>& reportError);
+
+}  // namespace plumbrule

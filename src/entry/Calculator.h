@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/DisplayOptions.h"
+#include "engine/Evaluator.h"
+
+namespace plumbrule {
+
+class MessageDialog;
+
+// Pictures of the operator indicator (ImageList1), numbered from 1.
+enum IndicatorImage : int {
+    imgAdd = 1,
+    imgSubtract = 2,
+    imgMultiply = 3,
+    imgDivide = 4,
+    imgBlank = 5,
+};
+
+// Everything the main window's calculator keeps between events.
+struct CalculatorState {
+    std::string display = "0";        // caption of lblDisplay
+    int indicator = imgBlank;         // picture shown in Picture1
+    bool blnNewExpresion = true;      // the next digit, point or fraction replaces the display
+    bool blnFractionEntry = false;    // a fraction is begun: divide appends "/"
+    bool blnOperatorKeyed = false;    // the last key typed was an operator key
+    std::int16_t intLastAction = 0;   // keyboard: 0 operator, 1 Enter, 2 clear all by Delete
+    bool blnNewNumber = false;        // keyboard: a new number begun since Enter / clear all
+    EvaluatorState evaluator;         // dblTotal, lngPendingOp
+    DisplayOptions options;           // mirrors the options panel
+};
+
+// The entry editor and the evaluator's buttons, as plain operations on the
+// state. The window forwards each click here, then renders the state and
+// gives the keyboard focus back to itself.
+class Calculator {
+public:
+    explicit Calculator(MessageDialog& messages);
+
+    CalculatorState& state() { return state_; }
+    const CalculatorState& state() const { return state_; }
+
+    // Entry editor.
+    void cmdNum_Click(int index);
+    void cmdDot_Click();
+    void cmdFeet_Click();
+    void cmdInches_Click();
+    void cmdFraction_Click();
+    void cmdNeg_Click();
+    void cmdBack_Click();
+    void cmdDelete_Click();
+    void cmdAC_Click();
+
+    // Evaluator.
+    void cmdAdd_Click();
+    void cmdSubtract_Click();
+    void cmdMultiply_Click();
+    void cmdDivide_Click();
+    void cmdEquals_Click();
+
+    // Puts a whole text into the display as a new entry (memory recall,
+    // paste): clears blnOperatorKeyed and sets blnNewNumber, so the operand
+    // is evaluated by the next operator.
+    void recall(const std::string& text);
+
+    // Runs DoMath on the display with the pending operation, reporting an
+    // error in a critical message box and clearing all.
+    std::string DoMath(std::int32_t op);
+
+private:
+    void operatorKey(std::int32_t op);
+
+    MessageDialog& messages_;
+    CalculatorState state_;
+};
+
+}  // namespace plumbrule

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace plumbrule {
+
+enum class MessageIcon { Critical, Exclamation, Information };
+
+// A modal message box with one OK button. An empty title means the
+// application's own title, "Plumbrule". Tests use a fake that records.
+class MessageDialog {
+public:
+    virtual ~MessageDialog() = default;
+    virtual void show(const std::string& text, MessageIcon icon, const std::string& title = {}) = 0;
+};
+
+}  // namespace plumbrule

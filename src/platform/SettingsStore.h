@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace plumbrule {
+
+// Named text values kept between runs ("Top", "Left", "ShowOptions", "Output",
+// "Format", "Round", "ListCount", "HistTop", "HistLeft").
+class SettingsStore {
+public:
+    struct Value {
+        std::string text;     // empty when the value does not exist
+        bool exists = false;
+    };
+
+    virtual ~SettingsStore() = default;
+    virtual Value ReadValue(const std::string& valueName) = 0;
+    virtual void WriteValue(const std::string& valueName, const std::string& valueText) = 0;
+};
+
+}  // namespace plumbrule
