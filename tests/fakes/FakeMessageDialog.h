@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/MessageDialog.h"
+
+namespace plumbrule::testing {
+
+// Records every message box instead of showing it.
+class FakeMessageDialog : public MessageDialog {
+public:
+    struct Shown {
+        std::string text;
+        MessageIcon icon;
+        std::string title;
+    };
+
+    void show(const std::string& text, MessageIcon icon, const std::string& title) override {
+        shown.push_back({text, icon, title});
+    }
+
+    std::string lastText() const { return shown.empty() ? std::string() : shown.back().text; }
+
+    std::vector<Shown> shown;
+};
+
+}  // namespace plumbrule::testing
