@@ -193,6 +193,9 @@ std::string text(double x) {
 
 std::string plainText(double x) {
     if (!std::isfinite(x)) return text(x);
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) {  // whole numbers: their digits are exact
+        return x == 0 ? "0" : std::to_string(static_cast<long long>(x));
+    }
     DecimalNumber d = significantDigits(x);
     if (d.digits == 0) return "0";
     while (d.digits % 10 == 0) {
