@@ -1,8 +1,10 @@
 // Feeds arbitrary text to the parser, and arbitrary doubles and options to
 // the formatter and DoMath: every input must end in a value or one of the
 // numbered errors, and every displayed text must read back.
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -71,7 +73,27 @@ void fuzzParser(std::string_view text) {
     }
 }
 
+// The digits the engine rounds on are the digits the printer writes.
+void checkDigits(double v) {
+    if (!std::isfinite(v) || v == 0) return;
+    char printed[40];
+    const auto end =
+        std::to_chars(printed, printed + sizeof printed, v, std::chars_format::scientific, 14).ptr;
+    const DecimalNumber d = significantDigits(v);
+    char mine[40];
+    std::snprintf(mine, sizeof mine, "%s%llu", d.negative ? "-" : "",
+                  static_cast<unsigned long long>(d.digits));
+    std::string expected(printed, end);
+    const std::size_t e = expected.find('e');
+    const int exponent = std::atoi(expected.c_str() + e + 1) - 14;
+    expected.erase(e);
+    expected.erase(expected.find('.'), 1);
+    require(expected == mine && exponent == d.exponent);
+}
+
 void fuzzFormatter(double v, const DisplayOptions& options) {
+    checkDigits(v);
+    checkDigits(v / 12);
     std::string shown;
     try {
         shown = DisplayValue(v, options);
