@@ -97,7 +97,9 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
 
 frmMain::~frmMain() = default;
 
-int frmMain::shownClientHeight() { return Pixels(outerHeightShownTwips - captionAndBorderTwips); }
+int frmMain::shownClientHeight() {
+    return Pixels(outerHeightShownTwips - captionAndBorderTwips);
+}
 
 int frmMain::foldedClientHeight() {
     return Pixels(outerHeightFoldedTwips - captionAndBorderTwips);
@@ -147,14 +149,15 @@ void frmMain::createControls() {
                           QStringLiteral("Divide"), QStringLiteral("Divide"));
     cmdFeet = addButton("cmdFeet", QStringLiteral("ft"), 1620, row1, keyWidth,
                         QStringLiteral("Feet Keyboard = ' "), QStringLiteral("Feet"));
-    cmdBack = addButton("cmdBack", QStringLiteral(">"), 2070, row1, 375,
-                        QStringLiteral("Backspace - Keyboard = Backspace "),
-                        QStringLiteral("Backspace"));
+    cmdBack =
+        addButton("cmdBack", QStringLiteral(">"), 2070, row1, 375,
+                  QStringLiteral("Backspace - Keyboard = Backspace "), QStringLiteral("Backspace"));
     cmdDelete = addButton("cmdDelete", QStringLiteral("CE"), 2520, row1, 375,
                           QStringLiteral("Clear Expresion - Keyboard = Del "),
                           QStringLiteral("Clear entry"));
-    cmdAC = addButton("cmdAC", QStringLiteral("C"), 2970, row1, 375,
-                      QStringLiteral("Clear All - Keyboard = Del Del "), QStringLiteral("Clear all"));
+    cmdAC =
+        addButton("cmdAC", QStringLiteral("C"), 2970, row1, 375,
+                  QStringLiteral("Clear All - Keyboard = Del Del "), QStringLiteral("Clear all"));
     cmdHistory = addButton("cmdHistory", QStringLiteral("History"), 3510, row1, 870,
                            QStringLiteral("Click to display/hide history list"));
 
@@ -174,9 +177,9 @@ void frmMain::createControls() {
     cmdNum[9] = addButton("cmdNum_9", QStringLiteral("9"), 810, row3, keyWidth);
     cmdSubtract = addButton("cmdSubtract", QStringLiteral("-"), 1215, row3, keyWidth,
                             QStringLiteral("Subtract"), QStringLiteral("Subtract"));
-    cmdFraction = addButton("cmdFraction", QStringLiteral("Fr"), 1620, row3, keyWidth,
-                            QStringLiteral("Begin a fraction - Keyboard = F "),
-                            QStringLiteral("Fraction"));
+    cmdFraction =
+        addButton("cmdFraction", QStringLiteral("Fr"), 1620, row3, keyWidth,
+                  QStringLiteral("Begin a fraction - Keyboard = F "), QStringLiteral("Fraction"));
     cmdRecall = addButton("cmdRecall", QStringLiteral("Recall"), 3510, row3, 870,
                           QStringLiteral("Recall a stored value"));
 
@@ -184,8 +187,8 @@ void frmMain::createControls() {
     cmdNeg = addButton("cmdNeg", QStringLiteral("-/+"), 450, row4, keyWidth,
                        QStringLiteral("Negative/Positive - Keyboard = N "),
                        QStringLiteral("Negative/Positive"));
-    cmdDot = addButton("cmdDot", QStringLiteral("."), 810, row4, keyWidth, {},
-                       QStringLiteral("Point"));
+    cmdDot =
+        addButton("cmdDot", QStringLiteral("."), 810, row4, keyWidth, {}, QStringLiteral("Point"));
     cmdAdd = addButton("cmdAdd", QStringLiteral("+"), 1215, row4, keyWidth, QStringLiteral("Add"),
                        QStringLiteral("Add"));
     cmdEquals = addButton("cmdEquals", QStringLiteral("="), 1620, row4, keyWidth,
@@ -228,16 +231,16 @@ void frmMain::createControls() {
     cmbRound->setObjectName(QStringLiteral("cmbRound"));
     cmbRound->setGeometry(twipsRect(2475, 495, 1680, 315));
     cmbRound->setAccessibleName(QStringLiteral("Round to nearest"));
-    for (QWidget* control : {static_cast<QWidget*>(optOutput[0]), static_cast<QWidget*>(optOutput[1]),
-                             static_cast<QWidget*>(cmbFormat), static_cast<QWidget*>(cmbRound)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(optOutput[0]), static_cast<QWidget*>(optOutput[1]),
+          static_cast<QWidget*>(cmbFormat), static_cast<QWidget*>(cmbRound)}) {
         control->setFocusPolicy(Qt::NoFocus);
     }
 }
 
 void frmMain::connectHandlers() {
     for (int index = 0; index < 10; ++index) {
-        connect(cmdNum[index], &QPushButton::clicked, this,
-                [this, index] { cmdNum_Click(index); });
+        connect(cmdNum[index], &QPushButton::clicked, this, [this, index] { cmdNum_Click(index); });
     }
     connect(cmdDot, &QPushButton::clicked, this, &frmMain::cmdDot_Click);
     connect(cmdFeet, &QPushButton::clicked, this, &frmMain::cmdFeet_Click);
@@ -466,7 +469,8 @@ void frmMain::chooseOutput(int index) {
 
 void frmMain::Form_Load() {
     show();
-    calculator_.state().display = std::string(1, '0');  // (not a literal: works around a false -Wrestrict of GCC 12)
+    calculator_.state().display =
+        std::string(1, '0');  // (not a literal: works around a false -Wrestrict of GCC 12)
     render();
     calculator_.state().blnNewExpresion = true;
 
@@ -486,7 +490,8 @@ void frmMain::Form_Load() {
             ReadListPosition(settings_.ReadValue(settings::Round).text, cmbRound->count());
         if (position) cmbRound->setCurrentIndex(*position);
     });
-    skipOnFailure([this] { lngListCount_ = ReadListCount(settings_.ReadValue(settings::ListCount)); });
+    skipOnFailure(
+        [this] { lngListCount_ = ReadListCount(settings_.ReadValue(settings::ListCount)); });
     // The memory list is set up here, once lngListCount is known.
 }
 

@@ -30,7 +30,7 @@ class SettingsStore;
 class frmMain : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // The window uses `messages` for error boxes and `settings` for its saved
     // values; both must outlive it.
     frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* parent = nullptr);
@@ -66,7 +66,7 @@ public:
     static int shownClientHeight();
     static int foldedClientHeight();
 
-public Q_SLOTS:
+  public Q_SLOTS:
     // Entry editor and evaluator buttons.
     void cmdNum_Click(int index);
     void cmdDot_Click();
@@ -96,10 +96,10 @@ public Q_SLOTS:
     void cmbFormat_Click();
     void cmbRound_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createControls();
     QPushButton* addButton(const char* name, const QString& caption, int left, int top, int width,
                            const QString& toolTip = {}, const QString& accessibleName = {});
