@@ -175,9 +175,9 @@ bool KeyboardMap::pointKey() {
 
 void KeyboardMap::fractionKey() {
     CalculatorState& state = calculator_.state();
-    // The fraction key replaces a shown value (or fills an empty display)
-    // with "0-": that begins a new entry like a digit does.
-    const bool startsEntry = state.blnNewExpresion || state.display.empty();
+    // The fraction key replaces a shown value with "0-": that begins a new
+    // entry like a digit does.
+    const bool startsEntry = state.blnNewExpresion;
     calculator_.cmdFraction_Click();
     if (startsEntry) beginNewEntry();
 }

@@ -23,6 +23,8 @@ struct KeyRow {
     int Shift;
 };
 
+void PrintTo(const KeyRow& row, std::ostream* out) { *out << row.name; }
+
 class TranslateKeyRow : public ::testing::TestWithParam<KeyRow> {};
 
 // Each row is a key event as X11 delivers it for a US keyboard.
