@@ -11,6 +11,7 @@ namespace plumbrule {
 class QtSaveDialog : public SaveDialog {
 public:
     explicit QtSaveDialog(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParentWidget(QWidget* parent) { parent_ = parent; }
     std::string askFileName(const Request& request) override;
 
 private:
