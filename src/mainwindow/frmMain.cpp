@@ -13,10 +13,12 @@
 #include <exception>
 
 #include "entry/SavedSettings.h"
+#include "history/frmHistory.h"
 #include "mainwindow/DisplayLabel.h"
 #include "mainwindow/SettingsNames.h"
 #include "platform/AccessibleIds.h"
 #include "platform/IndicatorImages.h"
+#include "platform/KeyPreview.h"
 #include "platform/MessageDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
@@ -93,6 +95,9 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
     createControls();
     connectHandlers();
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
+    // Key preview: the keyboard map sees every key first, and the focused
+    // control still gets it afterwards.
+    new KeyPreview(this, [this](const KeyPress& key) { Form_KeyDown(key.KeyCode, key.Shift); });
 }
 
 frmMain::~frmMain() = default;
@@ -372,7 +377,12 @@ void frmMain::cmdEquals_Click() {
 // --- Buttons of the other windows ---------------------------------------------
 
 void frmMain::cmdHistory_Click() {
-    // Shows or hides the history window.
+    // Hiding unloads the window (its position is saved); the tape stays.
+    if (history_ && history_->isVisible()) {
+        history_->unload();
+    } else {
+        loadHistoryWindow().show();
+    }
     returnFocus();
 }
 
@@ -393,6 +403,33 @@ void frmMain::cmdStair_Click() {
 
 void frmMain::cmdAbout_Click() {
     // Opens the About window modally; the focus is not taken back.
+}
+
+// --- Keyboard and history tape ----------------------------------------------------
+
+void frmMain::Form_KeyDown(int KeyCode, int Shift) {
+    keyboard_.Form_KeyDown(KeyCode, Shift);
+    finishClick();
+}
+
+HistoryTape& frmMain::tape() {
+    loadHistoryWindow();
+    return tape_;
+}
+
+frmHistory& frmMain::loadHistoryWindow() {
+    if (!history_) {
+        history_ = std::make_unique<frmHistory>(
+            tape_, frmHistory::Services{settings_, *saveDialog_, *fileWriter_, messages_});
+        desktopSaveDialog_.setParentWidget(history_.get());
+    }
+    history_->load();
+    return *history_;
+}
+
+void frmMain::setExportServices(SaveDialog& dialog, FileWriter& writer) {
+    saveDialog_ = &dialog;
+    fileWriter_ = &writer;
 }
 
 // --- Options panel --------------------------------------------------------------
@@ -522,7 +559,9 @@ void frmMain::restorePosition() {
 void frmMain::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    // The history window closes here (it saves its own position).
+    // The history window closes (it saves its own position); the tape goes
+    // with the program.
+    if (history_) history_->unload();
     // The stair calculator window closes here.
 
     settings_.WriteValue(settings::Top, WriteSingle(static_cast<float>(Twips(pos().y()))));
