@@ -10,7 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "platform/ControlIds.h"
+#include "platform/AccessibleIds.h"
 
 namespace plumbrule {
 
@@ -189,7 +189,7 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    applyControlIds(*this);
+    if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     Form_Load();
 }
 

@@ -2,21 +2,9 @@
 
 #include <cmath>
 
-#include "engine/NumberText.h"
-#include "engine/RuntimeError.h"
 #include "platform/PopupMenu.h"
 
 namespace plumbrule {
-
-std::int32_t ListCountFromSetting(const SettingsStore::Value& value) {
-    if (!value.exists) return kDefaultListCount;
-    try {
-        const std::int32_t count = whole(value.text);
-        return count >= 1 ? count : kDefaultListCount;
-    } catch (const RuntimeError&) {
-        return kDefaultListCount;
-    }
-}
 
 MemoryList::MemoryList(PopupMenu& cp, std::int32_t lngListCount)
     : cp_(cp), lngListCount_(lngListCount >= 1 ? lngListCount : kDefaultListCount) {

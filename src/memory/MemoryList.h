@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "platform/SettingsStore.h"
 
 namespace plumbrule {
 
@@ -15,14 +14,8 @@ inline constexpr std::int32_t kClearItem = 1;        // "Clear", picture 0 ("del
 inline constexpr std::int32_t kFirstStoredItem = 3;  // after "Clear" and the separator
 inline constexpr int kPictureDelete = 0;
 inline constexpr int kPictureStored = 1;
-inline constexpr std::int32_t kDefaultListCount = 10;
+inline constexpr std::int32_t kDefaultListCount = 10;  // as a missing "ListCount"
 inline constexpr char kRecallMenu[] = "Recall";
-
-// lngListCount from the saved "ListCount": its text as a 32-bit whole number
-// (halves to even), or 10 when the value is absent, is not a number, or is
-// below 1, since a memory that can hold nothing is of no use.
-//   "3" -> 3   "1" -> 1   absent -> 10   "x" -> 10   "0" -> 10   "-5" -> 10
-std::int32_t ListCountFromSetting(const SettingsStore::Value& value);
 
 // The memory of display texts, kept as the items of the pop-up menu `cp`:
 //   1 "Clear", 2 "-", 3... the stored texts, oldest first.
@@ -31,7 +24,8 @@ std::int32_t ListCountFromSetting(const SettingsStore::Value& value);
 class MemoryList {
 public:
     // The menu set-up at the end of start-up: "Clear", the separator, saved
-    // as "Recall". A capacity below 1 counts as 10, as at start-up.
+    // as "Recall". A capacity below 1 counts as 10, as start-up reads an
+    // unusable "ListCount" (a memory that holds nothing is of no use).
     MemoryList(PopupMenu& cp, std::int32_t lngListCount);
 
     std::int32_t lngListCount() const { return lngListCount_; }

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/ControlIds.h"
+#include "platform/AccessibleIds.h"
 #include "stair/StairDiagram.h"
 
 namespace plumbrule {
@@ -90,7 +90,7 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
     buildResultFrame();
     buildRightColumn();
     setFocusOrder();
-    applyControlIds(*this);
+    if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     Form_Load();
 }
 

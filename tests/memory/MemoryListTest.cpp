@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "entry/SavedSettings.h"
 #include "fakes/FakePopupMenu.h"
 
 namespace plumbrule {
@@ -127,7 +128,7 @@ class ListCountSetting : public ::testing::TestWithParam<ListCountRow> {};
 
 TEST_P(ListCountSetting, ReadsTheCapacityAndKeepsThatManyTexts) {
     const ListCountRow& row = GetParam();
-    const std::int32_t count = ListCountFromSetting(row.saved);
+    const std::int32_t count = ReadListCount(row.saved);
     EXPECT_EQ(count, row.lngListCount);
 
     FakePopupMenu cp;
