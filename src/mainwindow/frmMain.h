@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "entry/Calculator.h"
 #include "entry/OutputOptions.h"
@@ -16,7 +18,10 @@ class QRadioButton;
 namespace plumbrule {
 
 class DisplayLabel;
+class frmStair;
+class MemoryList;
 class MessageDialog;
+class QtPopupMenu;
 class SettingsStore;
 
 // The calculator window: display, keypad, side buttons and the fold-away
@@ -55,6 +60,9 @@ public:
     bool blnShowOptions() const { return blnShowOptions_; }
     // Memory capacity read from "ListCount" at start-up (10 when absent or unusable).
     std::int32_t lngListCount() const { return lngListCount_; }
+    // The memory menu `cp` (after start-up) and the stair window (while open).
+    QtPopupMenu* memoryMenu() const { return cp_.get(); }
+    frmStair* stairWindow() const;
 
     // Shows the calculator state: the display text and the indicator picture.
     void render();
@@ -89,6 +97,8 @@ public Q_SLOTS:
     void cmdRecall_Click();
     void cmdStair_Click();
     void cmdAbout_Click();
+    // The memory menu's choice, by 1-based position.
+    void cp_Click(std::int32_t ItemNumber);
 
     // Options panel.
     void cmdOptions_Click();
@@ -108,6 +118,8 @@ private:
     void finishClick();
 
     void restorePosition();
+    // The memory menu: "Clear", the separator, saved as "Recall".
+    void setUpMemory();
     void setShowOptions(bool show);
     void chooseOutput(int index);
     // Copies the panel state into the two lists without running their handlers.
@@ -124,6 +136,9 @@ private:
     bool blnShowOptions_ = false;
     std::int32_t lngListCount_ = 0;
     bool unloaded_ = false;
+    std::unique_ptr<QtPopupMenu> cp_;
+    std::unique_ptr<MemoryList> memory_;  // works on cp_
+    QPointer<frmStair> stair_;
 
     QLabel* Picture1 = nullptr;
     DisplayLabel* lblDisplay = nullptr;

@@ -5,11 +5,14 @@
 #include <QWidget>
 #include <utility>
 
+#include "platform/AccessibleIds.h"
+
 namespace plumbrule {
 
 QtPopupMenu::QtPopupMenu(QWidget& owner, QList<QIcon> imageSource)
     : owner_(owner), images_(std::move(imageSource)), menu_(new QMenu(&owner)) {
     menu_->setObjectName(QStringLiteral("cp"));
+    if (AccessibleIdsRequested()) menu_->setAccessibleDescription(menu_->objectName());
 }
 
 QtPopupMenu::~QtPopupMenu() {
