@@ -108,7 +108,7 @@ TEST(AboutWindow, ASecondOpeningShowsTheSameTexts) {
         frmAbout about;
         about.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
-        about.grab().save(folder + QStringLiteral("/about.png"));
+        about.grab().save(folder + QStringLiteral("/plumbrule-about.png"));
     }
 }
 

@@ -40,6 +40,11 @@ TEST_F(MemoryWindow, StoresDisplayTextsAndRecallsThem) {
     clickKeys("5f3");
     click("cmdStore");
     EXPECT_EQ(recallMenu(), (QStringList{"Clear", "-", "0", "5'3"}));
+    // A picture of the open list for the documentation, when asked for.
+    const QString folder = qEnvironmentVariable("PLUMBRULE_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        window->memoryMenu()->menu()->grab().save(folder + QStringLiteral("/plumbrule-memory.png"));
+    }
     // The menu opens at the right edge of the Recall button, level with its middle.
     const QPushButton* recall = control<QPushButton>("cmdRecall");
     EXPECT_EQ(window->memoryMenu()->menu()->pos(),

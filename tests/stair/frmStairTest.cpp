@@ -129,7 +129,7 @@ TEST_F(StairWindow, CalculatesTheRisersIntoTheBoxesAndTheLabel) {
     EXPECT_EQ(box("Text2_1")->text(), "11");
     EXPECT_EQ(control<QLabel>("lblTread")->text(), "11 Treads @ 10.91\" = 10'0\"");
     EXPECT_EQ(lblRiser->text(), "14 Risers @ 7.14\" = 8'4\"");
-    screenshot("stair.png");
+    screenshot("plumbrule-stair.png");
 }
 
 TEST_F(StairWindow, ReportsTooFewValuesInAMessageBox) {
