@@ -29,18 +29,20 @@ namespace {
 using namespace plumbrule;
 
 class SilentMessages : public MessageDialog {
-public:
+  public:
     void show(const std::string&, MessageIcon, const std::string&) override { ++shown; }
     int shown = 0;
 };
 
 class MemorySettings : public SettingsStore {
-public:
+  public:
     Value ReadValue(const std::string& name) override {
         const auto found = values.find(name);
         return found == values.end() ? Value{} : Value{found->second, true};
     }
-    void WriteValue(const std::string& name, const std::string& text) override { values[name] = text; }
+    void WriteValue(const std::string& name, const std::string& text) override {
+        values[name] = text;
+    }
     std::map<std::string, std::string> values;
 };
 
@@ -55,7 +57,8 @@ void appendCalculation(std::vector<std::pair<int, int>>& keys, unsigned& seed) {
     auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7fff; };
     auto number = [&] {
         const unsigned digits = 1 + next() % 3;
-        for (unsigned i = 0; i < digits; ++i) keys.push_back({vk0 + 1 + static_cast<int>(next() % 9), 0});
+        for (unsigned i = 0; i < digits; ++i)
+            keys.push_back({vk0 + 1 + static_cast<int>(next() % 9), 0});
     };
     static const std::pair<int, int> operators[] = {
         {vkOemPlus, maskShift}, {vkOemMinus, 0}, {vk8, maskShift}, {vkOem2, 0}};
@@ -101,8 +104,8 @@ int main(int argc, char** argv) {
     const auto* Text1 = window.historyWindow()->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
     std::printf("calculations          %ld\n", calculations);
     std::printf("keys                  %zu\n", perKey.size());
-    std::printf("tape                  %zu bytes, %d lines in Text1\n", window.historyTape().text().size(),
-                Text1->document()->blockCount());
+    std::printf("tape                  %zu bytes, %d lines in Text1\n",
+                window.historyTape().text().size(), Text1->document()->blockCount());
     std::printf("median first 1000     %.2f us/key\n", first);
     std::printf("median last 1000      %.2f us/key\n", last);
     std::printf("last / first          %.2f (target <= 1.5)\n", last / first);

@@ -25,7 +25,7 @@ class SettingsStore;
 // follows the tape change by change, never by rewriting the whole text.
 class frmHistory : public QMainWindow, private HistoryTapeListener {
     Q_OBJECT
-public:
+  public:
     struct Services {
         SettingsStore& settings;  // "HistTop", "HistLeft"
         SaveDialog& dialog;
@@ -48,11 +48,11 @@ public:
     void mnuClose_Click();
     void mnuClear_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void Form_Unload();
     void Form_Resize();
