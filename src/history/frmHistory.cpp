@@ -63,6 +63,11 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     resize(3405 / kTwipsPerPixel, 4800 / kTwipsPerPixel + menuBar()->sizeHint().height());
 
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
+    // Anything that moves the caret or the view away from the end.
+    const auto moved = [this] { caretAtEndInView_ = false; };
+    connect(Text1_, &QPlainTextEdit::cursorPositionChanged, this, moved);
+    connect(Text1_->verticalScrollBar(), &QScrollBar::valueChanged, this, moved);
+    connect(Text1_->horizontalScrollBar(), &QScrollBar::valueChanged, this, moved);
 
     renderWholeTape();
     tape_.setListener(this);
@@ -134,6 +139,12 @@ void frmHistory::closeEvent(QCloseEvent* event) {
 void frmHistory::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
+    caretAtEndInView_ = false;
+}
+
+void frmHistory::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    caretAtEndInView_ = false;
 }
 
 void frmHistory::mnuExport_Click() {
@@ -150,11 +161,13 @@ void frmHistory::mnuClear_Click() {
 }
 
 void frmHistory::renderWholeTape() {
+    caretAtEndInView_ = false;
     Text1_->setPlainText(widgetText(tape_.text()));
     Text1_->moveCursor(QTextCursor::End);
 }
 
 void frmHistory::tapeAppended(std::string_view text) {
+    caretAtEndInView_ = false;
     QTextCursor end(Text1_->document());
     end.movePosition(QTextCursor::End);
     end.insertText(widgetText(text));
@@ -169,6 +182,7 @@ void frmHistory::tapeTailReplaced(std::string_view removed, std::string_view tex
         renderWholeTape();
         return;
     }
+    caretAtEndInView_ = false;
     QTextCursor end(Text1_->document());
     end.movePosition(QTextCursor::End);
     end.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor,
@@ -177,11 +191,14 @@ void frmHistory::tapeTailReplaced(std::string_view removed, std::string_view tex
 }
 
 void frmHistory::tapeCleared() {
+    caretAtEndInView_ = false;
     Text1_->clear();
 }
 
 void frmHistory::tapeCaretToEnd() {
+    if (caretAtEndInView_) return;
     Text1_->moveCursor(QTextCursor::End);
+    caretAtEndInView_ = true;
 }
 
 }  // namespace plumbrule

@@ -51,6 +51,7 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void Form_Load();
@@ -68,6 +69,10 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
     Services services_;
     QPlainTextEdit* Text1_ = nullptr;
     bool loaded_ = false;
+    // The caret is at the end of Text1 and in view, and nothing has moved
+    // since: moving it there again (every key does) can be skipped, so a key
+    // costs the same whatever the length of the tape.
+    bool caretAtEndInView_ = false;
 };
 
 }  // namespace plumbrule
