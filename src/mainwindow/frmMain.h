@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -23,7 +24,10 @@ namespace plumbrule {
 class DisplayLabel;
 class FileWriter;
 class frmHistory;
+class frmStair;
+class MemoryList;
 class MessageDialog;
+class QtPopupMenu;
 class SaveDialog;
 class SettingsStore;
 
@@ -42,7 +46,7 @@ class SettingsStore;
 class frmMain : public QWidget, private HistoryAccess {
     Q_OBJECT
 
-public:
+  public:
     // The window uses `messages` for error boxes and `settings` for its saved
     // values; both must outlive it.
     frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* parent = nullptr);
@@ -67,6 +71,9 @@ public:
     bool blnShowOptions() const { return blnShowOptions_; }
     // Memory capacity read from "ListCount" at start-up (10 when absent or unusable).
     std::int32_t lngListCount() const { return lngListCount_; }
+    // The memory menu `cp` (after start-up) and the stair window (while open).
+    QtPopupMenu* memoryMenu() const { return cp_.get(); }
+    frmStair* stairWindow() const;
 
     // Shows the calculator state: the display text and the indicator picture.
     void render();
@@ -91,7 +98,7 @@ public:
     static int shownClientHeight();
     static int foldedClientHeight();
 
-public Q_SLOTS:
+  public Q_SLOTS:
     // Entry editor and evaluator buttons.
     void cmdNum_Click(int index);
     void cmdDot_Click();
@@ -114,6 +121,8 @@ public Q_SLOTS:
     void cmdRecall_Click();
     void cmdStair_Click();
     void cmdAbout_Click();
+    // The memory menu's choice, by 1-based position.
+    void cp_Click(std::int32_t ItemNumber);
 
     // Options panel.
     void cmdOptions_Click();
@@ -121,10 +130,10 @@ public Q_SLOTS:
     void cmbFormat_Click();
     void cmbRound_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createControls();
     QPushButton* addButton(const char* name, const QString& caption, int left, int top, int width,
                            const QString& toolTip = {}, const QString& accessibleName = {});
@@ -133,6 +142,8 @@ private:
     void finishClick();
 
     void restorePosition();
+    // The memory menu: "Clear", the separator, saved as "Recall".
+    void setUpMemory();
     void setShowOptions(bool show);
     void chooseOutput(int index);
     // Copies the panel state into the two lists without running their handlers.
@@ -160,6 +171,9 @@ private:
     bool blnShowOptions_ = false;
     std::int32_t lngListCount_ = 0;
     bool unloaded_ = false;
+    std::unique_ptr<QtPopupMenu> cp_;
+    std::unique_ptr<MemoryList> memory_;  // works on cp_
+    QPointer<frmStair> stair_;
 
     QLabel* Picture1 = nullptr;
     DisplayLabel* lblDisplay = nullptr;
