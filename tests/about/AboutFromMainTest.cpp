@@ -9,7 +9,7 @@ namespace plumbrule::testing {
 namespace {
 
 class AboutFromMain : public MainWindowTest {
-protected:
+  protected:
     // A click given to the main window's platform window, so modality applies.
     void clickThroughWindowSystem(const char* name) {
         QWidget* button = control(name);

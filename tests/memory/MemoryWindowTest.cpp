@@ -10,7 +10,7 @@ namespace plumbrule::testing {
 namespace {
 
 class MemoryWindow : public MainWindowTest {
-protected:
+  protected:
     // Opens the list with the Recall button and returns the captions shown.
     QStringList recallMenu() {
         click("cmdRecall");
@@ -108,8 +108,8 @@ TEST_P(MemoryCapacity, KeepsTheNewestTexts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ListCount, MemoryCapacity,
-                         ::testing::Values(Capacity{nullptr, 10}, Capacity{"1", 1}, Capacity{"3", 3},
-                                           Capacity{"0", 10}, Capacity{"-5", 10},
+                         ::testing::Values(Capacity{nullptr, 10}, Capacity{"1", 1},
+                                           Capacity{"3", 3}, Capacity{"0", 10}, Capacity{"-5", 10},
                                            Capacity{"x", 10}));
 
 }  // namespace

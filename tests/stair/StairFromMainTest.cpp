@@ -50,7 +50,7 @@ TEST_F(StairFromMain, TheOverallDimensionFollowsTheMainWindowsOutputForm) {
     QTest::mouseClick(stair->findChild<QPushButton*>("cmdCalculate"), Qt::LeftButton);
     EXPECT_EQ(stair->findChild<QLabel*>("lblRiser")->text(), "14 Risers @ 7.14\" = 8'4\"");
 
-    clickOption(1);   // decimal
+    clickOption(1);          // decimal
     select("cmbFormat", 0);  // None
     QTest::mouseClick(stair->findChild<QPushButton*>("cmdCalculate"), Qt::LeftButton);
     EXPECT_EQ(stair->findChild<QLabel*>("lblRiser")->text(), "14 Risers @ 7.14\" = 100");
