@@ -216,6 +216,16 @@ TEST_F(Stair, ValuesReadBeforeAFailingBoxKeepTheirNewValue) {
     EXPECT_EQ(stair.dblOverallHeight, 0);
 }
 
+TEST_F(Stair, AFormattingFailureLeavesOnlyTheLabelUnchanged) {
+    stair.form().lblRiser = "before";
+    const DisplayOptions unusable{DisplayOptions::Style::Fractional,
+                                  DisplayOptions::Units::FeetAndInches, 9};
+    calculate(true, {"7.5", "", "100"}, unusable);
+    expectMessage("Error: 5 - Invalid procedure call or argument", "Error");
+    EXPECT_EQ(risers(), (Boxes{"7.5", "14", "100"}));
+    EXPECT_EQ(stair.form().lblRiser, "before");
+}
+
 TEST_F(Stair, SwitchingSidesKeepsTextsAndValues) {
     calculate(true, {"7.5", "", "100"});
     stair.form().risersChosen = false;
