@@ -82,6 +82,28 @@ TEST_F(MemoryWindow, ARecalledOperandIsEvaluated) {
     EXPECT_EQ(display(), "0'8\"");
 }
 
+TEST_F(MemoryWindow, ARecalledOperandAfterKeyboardOperatorIsEvaluatedByEnterOrOperator) {
+    constexpr int kFive = 53, kPlusKey = 187, kShift = 1, kEnter = 13;
+    start();
+    clickKeys("3");
+    click("cmdStore");
+    clickKeys("C");
+    window->Form_KeyDown(kFive, 0);
+    window->Form_KeyDown(kPlusKey, kShift);
+    choose(3);
+    window->Form_KeyDown(kEnter, 0);
+    EXPECT_EQ(display(), "0'8\"");
+
+    // A recall begins a new entry, so a keyboard operator evaluates it too.
+    clickKeys("C");
+    window->Form_KeyDown(kFive, 0);
+    window->Form_KeyDown(kPlusKey, kShift);
+    choose(3);
+    window->Form_KeyDown(kPlusKey, kShift);
+    EXPECT_EQ(display(), "0'8\"");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 struct Capacity {
     const char* listCount;  // nullptr: absent
     int kept;

@@ -28,6 +28,16 @@ TEST_F(StairFromMain, OneWindowBroughtForwardAndClosedAtShutDown) {
     EXPECT_TRUE(!watched || !watched->isVisible());
 }
 
+TEST_F(StairFromMain, KeysTypedInTheStairWindowStayThere) {
+    start();
+    click("cmdStair");
+    auto* box = window->stairWindow()->findChild<QLineEdit*>("Text1_2");
+    box->setFocus();
+    QTest::keyClicks(box, "100");
+    EXPECT_EQ(box->text(), "100");
+    EXPECT_EQ(display(), "0");
+}
+
 TEST_F(StairFromMain, ClosingUnloadsSoTheNextOpeningStartsAfresh) {
     start();
     click("cmdStair");
