@@ -1,1 +1,63 @@
-// implementation to come
+#include "engine/Evaluator.h"
+
+#include <cmath>
+
+#include "engine/Formatter.h"
+#include "engine/Parser.h"
+#include "engine/RuntimeError.h"
+
+namespace plumbrule {
+
+double ApplyOperation(std::string_view text, std::int32_t op, double total) {
+    const double x = ConvertInput(text, DetType(text));
+    double result = 0;
+    switch (op) {
+        case opNone:
+            return x;
+        case opAdd:
+            result = total + x;
+            break;
+        case opSubtract:
+            result = total - x;
+            break;
+        case opMultiply:
+            result = total * x;
+            break;
+        case opDivide:
+            if (x == 0) throw RuntimeError(11);
+            result = total / x;
+            break;
+        default:
+            throw RuntimeError(5);
+    }
+    if (!std::isfinite(result)) throw RuntimeError(6);
+    return result;
+}
+
+std::string Evaluate(std::string_view text, std::int32_t op, EvaluatorState& state,
+                     const DisplayOptions& options) {
+    const double result = ApplyOperation(text, op, state.dblTotal);
+    std::string display = DisplayValue(result, options);
+    state.dblTotal = result;  // only once nothing can fail any more
+    return display;
+}
+
+std::string ErrorReport(int number, const std::string& description) {
+    std::string shown = description;
+    if (number == 100) shown = "Invalid fractional or decimal input.";
+    if (number == 13) shown = "Invalid input.";
+    return "Error " + std::to_string(number) + ": " + shown;
+}
+
+std::string DoMath(std::string_view text, std::int32_t op, EvaluatorState& state,
+                   const DisplayOptions& options,
+                   const std::function<void(const std::string& message)>& reportError) {
+    try {
+        return Evaluate(text, op, state, options);
+    } catch (const RuntimeError& error) {
+        if (reportError) reportError(ErrorReport(error.number(), error.description()));
+        return "0";
+    }
+}
+
+}  // namespace plumbrule

@@ -19,9 +19,16 @@ enum Operation : std::int32_t {
 };
 
 struct EvaluatorState {
-    double dblTotal = 0;                  // running total, inches, full precision
-    std::int32_t lngPendingOp = opNone;   // one of Operation
+    double dblTotal = 0;                 // running total, inches, full precision
+    std::int32_t lngPendingOp = opNone;  // one of Operation
 };
+
+// ApplyOperation: the arithmetic step alone: reads the operand text and
+// applies op to total, returning the new total. Throws RuntimeError 5 (an
+// unknown op), 11 (a zero divisor), 6 (a result beyond the double range) and
+// the parser's errors.
+//   ApplyOperation("3\"", opAdd, 60) -> 63
+double ApplyOperation(std::string_view text, std::int32_t op, double total);
 
 // Evaluate: reads the display text, applies op against state.dblTotal, stores
 // the new total and returns it as display text. Throws RuntimeError on any

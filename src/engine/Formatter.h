@@ -20,4 +20,15 @@ std::string DisplayDecimal(double inches, const DisplayOptions& options);
 // ReduceFraction(3125, 10000) -> "5/16"
 std::string ReduceFraction(std::int64_t num, std::int64_t den);
 
+// Lengths in metric units for metric readouts, 25.4 mm to the inch exactly.
+enum class MetricUnit { Millimetres, Centimetres, Metres };
+
+// DisplayMetric: the length rounded to `places` decimal places (0..8), halves
+// away from zero, trailing zeros dropped, then a space and the unit symbol.
+//   DisplayMetric(63.5, MetricUnit::Millimetres, 1) -> "1612.9 mm"
+//   DisplayMetric(-1, MetricUnit::Metres, 4)        -> "-0.0254 m"
+// Throws RuntimeError(6) for a length beyond the double range, 5 for places
+// outside 0..8.
+std::string DisplayMetric(double inches, MetricUnit unit, int places);
+
 }  // namespace plumbrule

@@ -41,4 +41,31 @@ std::string roundAway(double x, std::string_view pattern);
 // throws RuntimeError(6).   whole("2.5") -> 2   whole("1.5") -> 2
 std::int32_t whole(std::string_view t);
 
+// The decimal digits of a number as the display sees them:
+// value = (negative ? -1 : 1) * digits * 10^exponent.
+struct DecimalNumber {
+    bool negative = false;
+    std::uint64_t digits = 0;
+    int exponent = 0;
+
+    // The nearest double (negative zero for a negative zero). Throws
+    // RuntimeError(6) when it lies beyond the double range.
+    double value() const;
+};
+
+// significantDigits(63.5) -> {false, 635000000000000, -13}: the 15 significant
+// digits of x (digits 0 for zero). Throws RuntimeError(6) for infinity or NaN.
+DecimalNumber significantDigits(double x);
+
+enum class Halves { ToEven, AwayFromZero };
+
+// roundDigits(x, d, halves): the 15 significant digits of x rounded to d
+// decimal places; exponent is -d unless x already has fewer places.
+//   roundDigits(2.625, 2, Halves::ToEven) -> {false, 262, -2}
+DecimalNumber roundDigits(double x, int places, Halves halves);
+
+// plainText(x): text(x) without exponent form, for any finite x.
+//   plainText(0.00001) -> "0.00001"   plainText(1.5E+15) -> "1500000000000000"
+std::string plainText(double x);
+
 }  // namespace plumbrule

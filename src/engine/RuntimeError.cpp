@@ -1,1 +1,27 @@
-// implementation to come
+#include "engine/RuntimeError.h"
+
+#include <utility>
+
+namespace plumbrule {
+
+RuntimeError::RuntimeError(int number) : RuntimeError(number, standardDescription(number)) {}
+
+RuntimeError::RuntimeError(int number, std::string description)
+    : std::runtime_error(description), number_(number), description_(std::move(description)) {}
+
+std::string standardDescription(int number) {
+    switch (number) {
+        case 5:
+            return "Invalid procedure call or argument";
+        case 6:
+            return "Overflow";
+        case 11:
+            return "Division by zero";
+        case 13:
+            return "Type mismatch";
+        default:
+            return "Application-defined or object-defined error";
+    }
+}
+
+}  // namespace plumbrule

@@ -14,7 +14,7 @@ namespace plumbrule {
 // Thrown by the engine, caught only where errors are trapped (DoMath, the
 // stair calculate button, start-up steps, history load and export).
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     // RuntimeError(11) carries the standard description "Division by zero".
     explicit RuntimeError(int number);
     RuntimeError(int number, std::string description);
@@ -22,7 +22,7 @@ public:
     int number() const noexcept { return number_; }
     const std::string& description() const noexcept { return description_; }
 
-private:
+  private:
     int number_;
     std::string description_;
 };

@@ -71,6 +71,9 @@ public:
 
 private:
     void operatorKey(std::int32_t op);
+    // Clears the display for a new operand: blnNewExpresion off,
+    // blnOperatorKeyed off, blnNewNumber on.
+    void beginNewEntry();
 
     MessageDialog& messages_;
     CalculatorState state_;

@@ -1,0 +1,56 @@
+// Saves a PNG of the mapped top-level X11 window whose name is argv[1]
+// (used by scripts/screenshot.sh). Waits up to five seconds for it.
+//   screenshot-grab "Plumbrule" out.png
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QThread>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <cstdio>
+#include <cstring>
+
+static Window findWindow(Display* display, Window parent, const char* name) {
+    Window root = 0, up = 0, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(display, parent, &root, &up, &children, &count)) return 0;
+    Window found = 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, children[i], &attributes) ||
+            attributes.map_state != IsViewable) {
+            continue;
+        }
+        char* title = nullptr;
+        if (XFetchName(display, children[i], &title) && title) {
+            if (std::strcmp(title, name) == 0) found = children[i];
+            XFree(title);
+        }
+        if (!found) found = findWindow(display, children[i], name);
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s WINDOW-NAME OUT.png\n", argv[0]);
+        return 2;
+    }
+    QGuiApplication app(argc, argv);
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return 1;
+    Window window = 0;
+    for (int tries = 0; tries < 100 && !window; ++tries) {
+        window = findWindow(display, DefaultRootWindow(display), argv[1]);
+        if (!window) QThread::msleep(50);
+    }
+    if (!window) {
+        std::fprintf(stderr, "no window named %s\n", argv[1]);
+        return 1;
+    }
+    QThread::msleep(300);  // let it paint
+    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(window);
+    XCloseDisplay(display);
+    return picture.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+}

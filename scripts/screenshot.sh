@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Starts the calculator on a private Xvfb (no window manager) and saves PNG
+# screenshots of its window with the options panel shown and folded.
+#   scripts/screenshot.sh [OUT_DIR]      (default: docs)
+# Needs a build (scripts/build.sh) and the packages of scripts/setup.sh.
+# Writes its settings only into a temporary folder.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-"$here/docs"}
+app="$here/build/src/app/plumbrule"
+grab="$here/build/screenshot-grab"
+[ -x "$app" ] || "$here/scripts/build.sh" "$here/build"
+if [ ! -x "$grab" ] || [ "$here/scripts/screenshot-grab.cpp" -nt "$grab" ]; then
+    g++ -std=c++17 -O1 -fPIC "$here/scripts/screenshot-grab.cpp" -o "$grab" \
+        $(pkg-config --cflags --libs Qt6Gui x11)
+fi
+mkdir -p "$out"
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME/Plumbrite" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+shot() {  # shot SHOW_OPTIONS FILE
+    printf '[General]\nTop=600\nLeft=600\nShowOptions=%s\n' "$1" >"$XDG_CONFIG_HOME/Plumbrite/Plumbrule.conf"
+    "$app" &
+    app_pid=$!
+    "$grab" Plumbrule "$2"
+    kill "$app_pid"
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=
+    echo "saved $2"
+}
+shot True "$out/plumbrule-options-shown.png"
+shot False "$out/plumbrule-options-folded.png"

@@ -1,0 +1,20 @@
+// Plumbrule: the calculator window is the program; closing it ends the run.
+#include <QApplication>
+
+#include "mainwindow/frmMain.h"
+#include "platform/QtMessageDialog.h"
+#include "platform/QtSettingsStore.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Plumbrule"));
+    QApplication::setOrganizationName(QStringLiteral("Plumbrite"));
+    QApplication::setApplicationVersion(QStringLiteral("1.5.0"));
+
+    plumbrule::QtMessageDialog messages;
+    plumbrule::QtSettingsStore settings;
+    plumbrule::frmMain window(messages, settings);
+    messages.setParentWidget(&window);
+    window.Form_Load();
+    return QApplication::exec();
+}

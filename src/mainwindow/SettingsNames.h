@@ -1,0 +1,22 @@
+#pragma once
+
+// The names of the values the windows keep in the settings store, and the
+// store's place: QSettings native format, user scope, organisation
+// "Plumbrite", application "Plumbrule", values at the top level
+// (on Linux $XDG_CONFIG_HOME/Plumbrite/Plumbrule.conf).
+namespace plumbrule::settings {
+
+inline constexpr char organisation[] = "Plumbrite";
+inline constexpr char application[] = "Plumbrule";
+
+inline constexpr char Top[] = "Top";                  // main window, twips, written at shut-down
+inline constexpr char Left[] = "Left";                // main window, twips
+inline constexpr char ShowOptions[] = "ShowOptions";  // "True" / "False"
+inline constexpr char Output[] = "Output";            // "0" fractional, "1" decimal
+inline constexpr char Format[] = "Format";            // position in cmbFormat
+inline constexpr char Round[] = "Round";              // position in cmbRound
+inline constexpr char ListCount[] = "ListCount";      // memory capacity, read only
+inline constexpr char HistTop[] = "HistTop";          // history window, twips
+inline constexpr char HistLeft[] = "HistLeft";
+
+}  // namespace plumbrule::settings

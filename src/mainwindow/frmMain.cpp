@@ -1,0 +1,536 @@
+#include "mainwindow/frmMain.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <cmath>
+#include <exception>
+
+#include "entry/SavedSettings.h"
+#include "mainwindow/DisplayLabel.h"
+#include "mainwindow/SettingsNames.h"
+#include "platform/AccessibleIds.h"
+#include "platform/IndicatorImages.h"
+#include "platform/MessageDialog.h"
+#include "platform/SettingsStore.h"
+#include "platform/Twips.h"
+
+namespace plumbrule {
+
+namespace {
+
+// The window as designed, in twips. The outer heights (3255 with the options
+// panel shown, 2215 folded) include the caption and borders of the system the
+// window was designed on: 3255 outer against the designed client height of
+// 2910 leaves 345 twips for them. Qt sizes the client area and the window
+// manager adds its own frame, so the client heights are the outer heights
+// less those 345 twips: 2910 (194 px) shown and 1870 (125 px) folded, which
+// leaves the top edge of the options frame just visible, as on the original.
+constexpr int clientWidthTwips = 4470;
+constexpr int outerHeightShownTwips = 3255;
+constexpr int outerHeightFoldedTwips = 2215;
+constexpr int captionAndBorderTwips = 345;
+
+// The keypad rows and columns.
+constexpr int row1 = 540, row2 = 855, row3 = 1170, row4 = 1485;
+constexpr int keyWidth = 330, keyHeight = 285;
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+}
+
+// Runs one start-up step in skip mode: a step that fails is left out silently.
+template <typename Step>
+void skipOnFailure(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+// Spoken name of each indicator picture.
+QString indicatorName(int picture) {
+    switch (picture) {
+        case imgAdd:
+            return QStringLiteral("Add");
+        case imgSubtract:
+            return QStringLiteral("Subtract");
+        case imgMultiply:
+            return QStringLiteral("Multiply");
+        case imgDivide:
+            return QStringLiteral("Divide");
+        default:
+            return QStringLiteral("No operation");
+    }
+}
+
+}  // namespace
+
+frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      messages_(messages),
+      settings_(settings),
+      calculator_(messages) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Plumbrule"));
+    setFocusPolicy(Qt::ClickFocus);
+    // The window's default face: a narrow 8-point sans-serif, so that the
+    // captions fit the designed control sizes.
+    QFont defaultFont(QStringLiteral("Arial"));
+    defaultFont.setStyleHint(QFont::SansSerif);
+    defaultFont.setPointSizeF(8);
+    setFont(defaultFont);
+    // As designed the panel is shown; start-up sets the saved state.
+    setFixedSize(Pixels(clientWidthTwips), shownClientHeight());
+    createControls();
+    connectHandlers();
+    if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
+}
+
+frmMain::~frmMain() = default;
+
+int frmMain::shownClientHeight() { return Pixels(outerHeightShownTwips - captionAndBorderTwips); }
+
+int frmMain::foldedClientHeight() {
+    return Pixels(outerHeightFoldedTwips - captionAndBorderTwips);
+}
+
+QPushButton* frmMain::addButton(const char* name, const QString& caption, int left, int top,
+                                int width, const QString& toolTip, const QString& accessibleName) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(twipsRect(left, top, width, keyHeight));
+    // Buttons never take the keyboard focus: Enter must reach the keyboard
+    // map only, never click a button as well.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    if (!toolTip.isEmpty()) button->setToolTip(toolTip);
+    button->setAccessibleName(accessibleName.isEmpty() ? caption : accessibleName);
+    return button;
+}
+
+void frmMain::createControls() {
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twipsRect(60, 90, 345, 330));
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1->setProperty("picture", imgBlank);
+    Picture1->setPixmap(IndicatorImage(imgBlank));
+    Picture1->setAccessibleName(indicatorName(imgBlank));
+
+    lblDisplay = new DisplayLabel(this);
+    lblDisplay->setObjectName(QStringLiteral("lblDisplay"));
+    lblDisplay->setGeometry(twipsRect(405, 90, 3975, 330));
+    QFont displayFont(QStringLiteral("Sans Serif"), 12, QFont::Bold);
+    displayFont.setStyleHint(QFont::SansSerif);
+    lblDisplay->setFont(displayFont);
+    QPalette displayColours = lblDisplay->palette();
+    displayColours.setColor(QPalette::Window, Qt::black);
+    displayColours.setColor(QPalette::WindowText, QColor(0, 192, 0));
+    lblDisplay->setPalette(displayColours);
+    lblDisplay->setAutoFillBackground(true);
+
+    const QString inchTip = QStringLiteral("Inches Keyboard = \" ");
+    cmdNum[1] = addButton("cmdNum_1", QStringLiteral("1"), 90, row1, keyWidth);
+    cmdNum[2] = addButton("cmdNum_2", QStringLiteral("2"), 450, row1, keyWidth);
+    cmdNum[3] = addButton("cmdNum_3", QStringLiteral("3"), 810, row1, keyWidth);
+    cmdDivide = addButton("cmdDivide", QStringLiteral("/"), 1215, row1, keyWidth,
+                          QStringLiteral("Divide"), QStringLiteral("Divide"));
+    cmdFeet = addButton("cmdFeet", QStringLiteral("ft"), 1620, row1, keyWidth,
+                        QStringLiteral("Feet Keyboard = ' "), QStringLiteral("Feet"));
+    cmdBack = addButton("cmdBack", QStringLiteral(">"), 2070, row1, 375,
+                        QStringLiteral("Backspace - Keyboard = Backspace "),
+                        QStringLiteral("Backspace"));
+    cmdDelete = addButton("cmdDelete", QStringLiteral("CE"), 2520, row1, 375,
+                          QStringLiteral("Clear Expresion - Keyboard = Del "),
+                          QStringLiteral("Clear entry"));
+    cmdAC = addButton("cmdAC", QStringLiteral("C"), 2970, row1, 375,
+                      QStringLiteral("Clear All - Keyboard = Del Del "), QStringLiteral("Clear all"));
+    cmdHistory = addButton("cmdHistory", QStringLiteral("History"), 3510, row1, 870,
+                           QStringLiteral("Click to display/hide history list"));
+
+    cmdNum[4] = addButton("cmdNum_4", QStringLiteral("4"), 90, row2, keyWidth);
+    cmdNum[5] = addButton("cmdNum_5", QStringLiteral("5"), 450, row2, keyWidth);
+    cmdNum[6] = addButton("cmdNum_6", QStringLiteral("6"), 810, row2, keyWidth);
+    cmdMultiply = addButton("cmdMultiply", QStringLiteral("*"), 1215, row2, keyWidth,
+                            QStringLiteral("Multiply"), QStringLiteral("Multiply"));
+    cmdInches = addButton("cmdInches", QStringLiteral("in"), 1620, row2, keyWidth, inchTip,
+                          QStringLiteral("Inches"));
+    cmdStair = addButton("cmdStair", QStringLiteral("Stair Calculator"), 2070, row2, 1275);
+    cmdStore = addButton("cmdStore", QStringLiteral("Store"), 3510, row2, 870,
+                         QStringLiteral("Store the value currently in the display"));
+
+    cmdNum[7] = addButton("cmdNum_7", QStringLiteral("7"), 90, row3, keyWidth);
+    cmdNum[8] = addButton("cmdNum_8", QStringLiteral("8"), 450, row3, keyWidth);
+    cmdNum[9] = addButton("cmdNum_9", QStringLiteral("9"), 810, row3, keyWidth);
+    cmdSubtract = addButton("cmdSubtract", QStringLiteral("-"), 1215, row3, keyWidth,
+                            QStringLiteral("Subtract"), QStringLiteral("Subtract"));
+    cmdFraction = addButton("cmdFraction", QStringLiteral("Fr"), 1620, row3, keyWidth,
+                            QStringLiteral("Begin a fraction - Keyboard = F "),
+                            QStringLiteral("Fraction"));
+    cmdRecall = addButton("cmdRecall", QStringLiteral("Recall"), 3510, row3, 870,
+                          QStringLiteral("Recall a stored value"));
+
+    cmdNum[0] = addButton("cmdNum_0", QStringLiteral("0"), 90, row4, keyWidth);
+    cmdNeg = addButton("cmdNeg", QStringLiteral("-/+"), 450, row4, keyWidth,
+                       QStringLiteral("Negative/Positive - Keyboard = N "),
+                       QStringLiteral("Negative/Positive"));
+    cmdDot = addButton("cmdDot", QStringLiteral("."), 810, row4, keyWidth, {},
+                       QStringLiteral("Point"));
+    cmdAdd = addButton("cmdAdd", QStringLiteral("+"), 1215, row4, keyWidth, QStringLiteral("Add"),
+                       QStringLiteral("Add"));
+    cmdEquals = addButton("cmdEquals", QStringLiteral("="), 1620, row4, keyWidth,
+                          QStringLiteral("Caculate - Keyboard=Enter "), QStringLiteral("Equals"));
+    cmdOptions = addButton("cmdOptions", QStringLiteral("Hide Options"), 2070, row4, 1275, {},
+                           QStringLiteral("Options"));
+    cmdAbout = addButton("cmdAbout", QStringLiteral("About"), 3510, row4, 870,
+                         QStringLiteral("Dislplay information about Plumbrule"));
+
+    QFont keypadFont(QStringLiteral("Arial"));
+    keypadFont.setPointSizeF(8.25);
+    keypadFont.setBold(true);
+    for (QPushButton* key : cmdNum) key->setFont(keypadFont);
+    for (QPushButton* key : {cmdDot, cmdNeg, cmdDivide, cmdMultiply, cmdSubtract, cmdAdd, cmdEquals,
+                             cmdFeet, cmdInches, cmdFraction, cmdBack, cmdDelete, cmdAC}) {
+        key->setFont(keypadFont);
+    }
+
+    Frame1 = new QGroupBox(QStringLiteral("Output Format"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(90, 1845, 4290, 960));
+    Frame1->setFocusPolicy(Qt::NoFocus);
+
+    optOutput[0] = new QRadioButton(QStringLiteral("Fractional"), Frame1);
+    optOutput[0]->setObjectName(QStringLiteral("optOutput_0"));
+    optOutput[0]->setGeometry(twipsRect(135, 225, 1185, 195));
+    optOutput[1] = new QRadioButton(QStringLiteral("Decimal"), Frame1);
+    optOutput[1]->setObjectName(QStringLiteral("optOutput_1"));
+    optOutput[1]->setGeometry(twipsRect(1440, 225, 960, 195));
+
+    Label1 = new QLabel(QStringLiteral("Round to nearest"), Frame1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(2475, 225, 1410, 195));
+
+    cmbFormat = new QComboBox(Frame1);
+    cmbFormat->setObjectName(QStringLiteral("cmbFormat"));
+    cmbFormat->setGeometry(twipsRect(135, 495, 2220, 315));
+    cmbFormat->setAccessibleName(QStringLiteral("Format"));
+    cmbRound = new QComboBox(Frame1);
+    cmbRound->setObjectName(QStringLiteral("cmbRound"));
+    cmbRound->setGeometry(twipsRect(2475, 495, 1680, 315));
+    cmbRound->setAccessibleName(QStringLiteral("Round to nearest"));
+    for (QWidget* control : {static_cast<QWidget*>(optOutput[0]), static_cast<QWidget*>(optOutput[1]),
+                             static_cast<QWidget*>(cmbFormat), static_cast<QWidget*>(cmbRound)}) {
+        control->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void frmMain::connectHandlers() {
+    for (int index = 0; index < 10; ++index) {
+        connect(cmdNum[index], &QPushButton::clicked, this,
+                [this, index] { cmdNum_Click(index); });
+    }
+    connect(cmdDot, &QPushButton::clicked, this, &frmMain::cmdDot_Click);
+    connect(cmdFeet, &QPushButton::clicked, this, &frmMain::cmdFeet_Click);
+    connect(cmdInches, &QPushButton::clicked, this, &frmMain::cmdInches_Click);
+    connect(cmdFraction, &QPushButton::clicked, this, &frmMain::cmdFraction_Click);
+    connect(cmdNeg, &QPushButton::clicked, this, &frmMain::cmdNeg_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmMain::cmdDelete_Click);
+    connect(cmdAC, &QPushButton::clicked, this, &frmMain::cmdAC_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
+    connect(cmdSubtract, &QPushButton::clicked, this, &frmMain::cmdSubtract_Click);
+    connect(cmdMultiply, &QPushButton::clicked, this, &frmMain::cmdMultiply_Click);
+    connect(cmdDivide, &QPushButton::clicked, this, &frmMain::cmdDivide_Click);
+    connect(cmdEquals, &QPushButton::clicked, this, &frmMain::cmdEquals_Click);
+
+    connect(cmdHistory, &QPushButton::clicked, this, &frmMain::cmdHistory_Click);
+    connect(cmdStore, &QPushButton::clicked, this, &frmMain::cmdStore_Click);
+    connect(cmdRecall, &QPushButton::clicked, this, &frmMain::cmdRecall_Click);
+    connect(cmdStair, &QPushButton::clicked, this, &frmMain::cmdStair_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
+
+    connect(cmdOptions, &QPushButton::clicked, this, &frmMain::cmdOptions_Click);
+    // Only a change of kind reaches the handler: choosing the kind already
+    // chosen does nothing.
+    for (int index = 0; index < 2; ++index) {
+        connect(optOutput[index], &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked) optOutput_Click(index);
+        });
+    }
+    connect(cmbFormat, &QComboBox::currentIndexChanged, this, &frmMain::cmbFormat_Click);
+    connect(cmbRound, &QComboBox::currentIndexChanged, this, &frmMain::cmbRound_Click);
+}
+
+// --- Rendering and focus ---------------------------------------------------
+
+void frmMain::render() {
+    const CalculatorState& state = calculator_.state();
+    const QString display = QString::fromStdString(state.display);
+    if (lblDisplay->text() != display) lblDisplay->setText(display);
+    if (Picture1->property("picture").toInt() != state.indicator) {
+        Picture1->setProperty("picture", state.indicator);
+        Picture1->setPixmap(IndicatorImage(state.indicator));
+        Picture1->setAccessibleName(indicatorName(state.indicator));
+    }
+}
+
+void frmMain::returnFocus() {
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::finishClick() {
+    render();
+    returnFocus();
+}
+
+// --- Keypad -------------------------------------------------------------------
+
+void frmMain::cmdNum_Click(int index) {
+    calculator_.cmdNum_Click(index);
+    finishClick();
+}
+
+void frmMain::cmdDot_Click() {
+    calculator_.cmdDot_Click();
+    finishClick();
+}
+
+void frmMain::cmdFeet_Click() {
+    calculator_.cmdFeet_Click();
+    finishClick();
+}
+
+void frmMain::cmdInches_Click() {
+    calculator_.cmdInches_Click();
+    finishClick();
+}
+
+void frmMain::cmdFraction_Click() {
+    calculator_.cmdFraction_Click();
+    finishClick();
+}
+
+void frmMain::cmdNeg_Click() {
+    calculator_.cmdNeg_Click();
+    finishClick();
+}
+
+void frmMain::cmdBack_Click() {
+    calculator_.cmdBack_Click();
+    finishClick();
+}
+
+void frmMain::cmdDelete_Click() {
+    calculator_.cmdDelete_Click();
+    finishClick();
+}
+
+void frmMain::cmdAC_Click() {
+    calculator_.cmdAC_Click();
+    finishClick();
+}
+
+void frmMain::cmdAdd_Click() {
+    calculator_.cmdAdd_Click();
+    finishClick();
+}
+
+void frmMain::cmdSubtract_Click() {
+    calculator_.cmdSubtract_Click();
+    finishClick();
+}
+
+void frmMain::cmdMultiply_Click() {
+    calculator_.cmdMultiply_Click();
+    finishClick();
+}
+
+void frmMain::cmdDivide_Click() {
+    calculator_.cmdDivide_Click();
+    finishClick();
+}
+
+void frmMain::cmdEquals_Click() {
+    calculator_.cmdEquals_Click();
+    finishClick();
+}
+
+// --- Buttons of the other windows ---------------------------------------------
+
+void frmMain::cmdHistory_Click() {
+    // Shows or hides the history window.
+    returnFocus();
+}
+
+void frmMain::cmdStore_Click() {
+    // Stores the display text in the memory list.
+    returnFocus();
+}
+
+void frmMain::cmdRecall_Click() {
+    // Opens the memory list beside the Recall button.
+    returnFocus();
+}
+
+void frmMain::cmdStair_Click() {
+    // Opens the stair calculator beside this window (or brings it forward);
+    // the focus stays with the stair window.
+}
+
+void frmMain::cmdAbout_Click() {
+    // Opens the About window modally; the focus is not taken back.
+}
+
+// --- Options panel --------------------------------------------------------------
+
+void frmMain::cmdOptions_Click() {
+    setShowOptions(!blnShowOptions_);
+    returnFocus();
+}
+
+void frmMain::setShowOptions(bool show) {
+    setFixedSize(width(), show ? shownClientHeight() : foldedClientHeight());
+    cmdOptions->setText(show ? QStringLiteral("Hide Options") : QStringLiteral("Show Options"));
+    blnShowOptions_ = show;
+}
+
+void frmMain::optOutput_Click(int index) {
+    if (plumbrule::optOutput_Click(panel_, index)) {
+        fillOptionLists();
+        applyOptions();
+        reEvaluate();
+    }
+    returnFocus();
+}
+
+void frmMain::fillOptionLists() {
+    // No re-evaluation while the lists refill: only the complete new choice
+    // is rendered, once, by the caller.
+    const QSignalBlocker blockFormat(cmbFormat);
+    const QSignalBlocker blockRound(cmbRound);
+    const QSignalBlocker blockFractional(optOutput[0]);
+    const QSignalBlocker blockDecimal(optOutput[1]);
+
+    const auto refill = [](QComboBox* list, const std::vector<std::string>& entries, int position) {
+        list->clear();
+        for (const std::string& entry : entries) list->addItem(QString::fromStdString(entry));
+        list->setCurrentIndex(position);
+    };
+    refill(cmbRound, panel_.roundList, panel_.roundPos);
+    refill(cmbFormat, panel_.formatList, panel_.formatPos);
+    if (panel_.output == okFractional || panel_.output == okDecimal) {
+        optOutput[panel_.output]->setChecked(true);
+    }
+}
+
+void frmMain::applyOptions() {
+    CalculatorState& state = calculator_.state();
+    state.options = ToDisplayOptions(panel_, state.options);
+}
+
+void frmMain::reEvaluate() {
+    if (calculator_.state().display != "0") cmdEquals_Click();
+}
+
+void frmMain::cmbFormat_Click() {
+    panel_.formatPos = cmbFormat->currentIndex();
+    applyOptions();
+    reEvaluate();
+    returnFocus();
+}
+
+void frmMain::cmbRound_Click() {
+    panel_.roundPos = cmbRound->currentIndex();
+    applyOptions();
+    reEvaluate();
+    returnFocus();
+}
+
+void frmMain::chooseOutput(int index) {
+    // Like a click on the option button: a change of kind runs optOutput_Click.
+    optOutput[index]->setChecked(true);
+}
+
+// --- Start-up and shut-down -------------------------------------------------------
+
+void frmMain::Form_Load() {
+    show();
+    calculator_.state().display = std::string(1, '0');  // (not a literal: works around a false -Wrestrict of GCC 12)
+    render();
+    calculator_.state().blnNewExpresion = true;
+
+    skipOnFailure([this] { restorePosition(); });
+    skipOnFailure([this] {
+        const auto saved = ReadTruth(settings_.ReadValue(settings::ShowOptions).text);
+        setShowOptions(saved.value_or(false));
+    });
+    skipOnFailure([this] { chooseOutput(ReadOutput(settings_.ReadValue(settings::Output).text)); });
+    skipOnFailure([this] {
+        const auto position =
+            ReadListPosition(settings_.ReadValue(settings::Format).text, cmbFormat->count());
+        if (position) cmbFormat->setCurrentIndex(*position);
+    });
+    skipOnFailure([this] {
+        const auto position =
+            ReadListPosition(settings_.ReadValue(settings::Round).text, cmbRound->count());
+        if (position) cmbRound->setCurrentIndex(*position);
+    });
+    skipOnFailure([this] { lngListCount_ = ReadListCount(settings_.ReadValue(settings::ListCount)); });
+    // The memory list is set up here, once lngListCount is known.
+}
+
+void frmMain::restorePosition() {
+    const auto top = ReadSingle(settings_.ReadValue(settings::Top).text);
+    const auto left = ReadSingle(settings_.ReadValue(settings::Left).text);
+    if (!top && !left) return;
+
+    // A position this far out cannot be on any screen (and would not fit a pixel count).
+    constexpr float farOutTwips = 1.0e9f;
+    if ((top && std::fabs(*top) > farOutTwips) || (left && std::fabs(*left) > farOutTwips)) return;
+    QPoint target = pos();
+    if (left) target.setX(Pixels(*left));
+    if (top) target.setY(Pixels(*top));
+
+    // A saved position entirely off every screen (a screen since removed)
+    // keeps the system's placement, so the window can never be lost.
+    const QRect frame(target, frameGeometry().size());
+    const auto screens = QGuiApplication::screens();
+    for (const QScreen* screen : screens) {
+        if (screen->geometry().intersects(frame)) {
+            move(target);
+            return;
+        }
+    }
+}
+
+void frmMain::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    // The history window closes here (it saves its own position).
+    // The stair calculator window closes here.
+
+    settings_.WriteValue(settings::Top, WriteSingle(static_cast<float>(Twips(pos().y()))));
+    settings_.WriteValue(settings::Left, WriteSingle(static_cast<float>(Twips(pos().x()))));
+    settings_.WriteValue(settings::ShowOptions, WriteTruth(blnShowOptions_));
+    settings_.WriteValue(settings::Output, optOutput[1]->isChecked() ? "1" : "0");
+    settings_.WriteValue(settings::Format, std::to_string(cmbFormat->currentIndex()));
+    settings_.WriteValue(settings::Round, std::to_string(cmbRound->currentIndex()));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+}  // namespace plumbrule

@@ -1,0 +1,157 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "entry/Calculator.h"
+#include "entry/OutputOptions.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace plumbrule {
+
+class DisplayLabel;
+class MessageDialog;
+class SettingsStore;
+
+// The calculator window: display, keypad, side buttons and the fold-away
+// output options panel. A thin window: every click is forwarded to the
+// handler of the same name in Calculator or OutputOptions, then the state is
+// rendered and the keyboard focus comes back here.
+//
+// Controls carry their documented names as objectName ("lblDisplay",
+// "Picture1", "cmdNum_0".."cmdNum_9", "cmdAdd", "optOutput_0", "cmbFormat",
+// "Frame1" ...). Positions are the designed twips divided by 15.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    // The window uses `messages` for error boxes and `settings` for its saved
+    // values; both must outlive it.
+    frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up: shows the window, sets the display to "0" and restores the
+    // saved position, panel state and output choices. Skip mode: a saved
+    // value that is absent or does not convert leaves the default.
+    void Form_Load();
+
+    // Shut-down: closes the history and stair windows, then writes "Top",
+    // "Left", "ShowOptions", "Output", "Format", "Round". Runs when the window
+    // is closed.
+    void Form_Unload();
+
+    Calculator& calculator() { return calculator_; }
+    const Calculator& calculator() const { return calculator_; }
+    const OptionsPanelState& optionsPanel() const { return panel_; }
+    MessageDialog& messages() { return messages_; }
+    SettingsStore& settings() { return settings_; }
+
+    bool blnShowOptions() const { return blnShowOptions_; }
+    // Memory capacity read from "ListCount" at start-up (10 when absent or unusable).
+    std::int32_t lngListCount() const { return lngListCount_; }
+
+    // Shows the calculator state: the display text and the indicator picture.
+    void render();
+    // Activates the window and gives it the keyboard focus, so typed keys keep
+    // reaching the keyboard map after a click.
+    void returnFocus();
+
+    // Client heights in pixels with the options panel shown and folded.
+    static int shownClientHeight();
+    static int foldedClientHeight();
+
+public Q_SLOTS:
+    // Entry editor and evaluator buttons.
+    void cmdNum_Click(int index);
+    void cmdDot_Click();
+    void cmdFeet_Click();
+    void cmdInches_Click();
+    void cmdFraction_Click();
+    void cmdNeg_Click();
+    void cmdBack_Click();
+    void cmdDelete_Click();
+    void cmdAC_Click();
+    void cmdAdd_Click();
+    void cmdSubtract_Click();
+    void cmdMultiply_Click();
+    void cmdDivide_Click();
+    void cmdEquals_Click();
+
+    // Buttons that open the other windows.
+    void cmdHistory_Click();
+    void cmdStore_Click();
+    void cmdRecall_Click();
+    void cmdStair_Click();
+    void cmdAbout_Click();
+
+    // Options panel.
+    void cmdOptions_Click();
+    void optOutput_Click(int index);
+    void cmbFormat_Click();
+    void cmbRound_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    QPushButton* addButton(const char* name, const QString& caption, int left, int top, int width,
+                           const QString& toolTip = {}, const QString& accessibleName = {});
+    void connectHandlers();
+    // After a button's handler ran on the calculator: show the state, take the focus.
+    void finishClick();
+
+    void restorePosition();
+    void setShowOptions(bool show);
+    void chooseOutput(int index);
+    // Copies the panel state into the two lists without running their handlers.
+    void fillOptionLists();
+    void applyOptions();
+    // Re-shows the display in the current output form: equals, unless the
+    // display is exactly "0".
+    void reEvaluate();
+
+    MessageDialog& messages_;
+    SettingsStore& settings_;
+    Calculator calculator_;
+    OptionsPanelState panel_;
+    bool blnShowOptions_ = false;
+    std::int32_t lngListCount_ = 0;
+    bool unloaded_ = false;
+
+    QLabel* Picture1 = nullptr;
+    DisplayLabel* lblDisplay = nullptr;
+    std::array<QPushButton*, 10> cmdNum{};
+    QPushButton* cmdDivide = nullptr;
+    QPushButton* cmdFeet = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdAC = nullptr;
+    QPushButton* cmdHistory = nullptr;
+    QPushButton* cmdMultiply = nullptr;
+    QPushButton* cmdInches = nullptr;
+    QPushButton* cmdStair = nullptr;
+    QPushButton* cmdStore = nullptr;
+    QPushButton* cmdSubtract = nullptr;
+    QPushButton* cmdFraction = nullptr;
+    QPushButton* cmdRecall = nullptr;
+    QPushButton* cmdNeg = nullptr;
+    QPushButton* cmdDot = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdEquals = nullptr;
+    QPushButton* cmdOptions = nullptr;
+    QPushButton* cmdAbout = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QRadioButton*, 2> optOutput{};
+    QLabel* Label1 = nullptr;
+    QComboBox* cmbFormat = nullptr;
+    QComboBox* cmbRound = nullptr;
+};
+
+}  // namespace plumbrule

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPixmap>
+
+// The pictures of the operator indicator (ImageList1): 20 x 20 pictures
+// numbered from 1: 1 plus sign, 2 minus sign, 3 multiplication cross,
+// 4 division sign, 5 blank. Drawn here, on first use.
+namespace plumbrule {
+
+inline constexpr int indicatorImageSize = 20;
+
+// IndicatorImage(1) -> the plus sign; any number outside 1..4 gives the blank picture.
+QPixmap IndicatorImage(int number);
+
+}  // namespace plumbrule

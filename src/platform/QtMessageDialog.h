@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/MessageDialog.h"
+
+namespace plumbrule {
+
+// Shows a modal QMessageBox with one OK button, over the parent window when
+// one is set. An empty title gives the application's title, "Plumbrule".
+class QtMessageDialog : public MessageDialog {
+public:
+    explicit QtMessageDialog(QWidget* parent = nullptr) : parent_(parent) {}
+
+    void setParentWidget(QWidget* parent) { parent_ = parent; }
+    void show(const std::string& text, MessageIcon icon, const std::string& title = {}) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace plumbrule

@@ -1,0 +1,147 @@
+#include "engine/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "engine/RuntimeError.h"
+
+namespace plumbrule {
+namespace {
+
+int errorOf(const auto& action) {
+    try {
+        action();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(NumberTextText, WritesFifteenSignificantDigitsAndExponentsLikeTheDisplay) {
+    const struct {
+        double x;
+        const char* expected;
+    } rows[] = {
+        {1.2000000000000002, "1.2"},
+        {0.0416666667, "0.0416666667"},
+        {-3.5, "-3.5"},
+        {1.0 / 3, "0.333333333333333"},
+        {0.0001, "0.0001"},
+        {0.00001, "1E-05"},
+        {1.5e15, "1.5E+15"},
+        {-1.5e-20, "-1.5E-20"},
+        {1e100, "1E+100"},
+        {63, "63"},
+        {123456789012345.6, "123456789012346"},
+        {0.0, "0"},
+        {-0.0, "0"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(text(row.x), row.expected) << row.x;
+}
+
+TEST(NumberTextPlainText, NeverUsesExponentForm) {
+    EXPECT_EQ(plainText(0.00001), "0.00001");
+    EXPECT_EQ(plainText(-0.0000000083), "-0.0000000083");
+    EXPECT_EQ(plainText(1.5e15), "1500000000000000");
+    EXPECT_EQ(plainText(1.0 / 3), "0.333333333333333");
+    EXPECT_EQ(plainText(-0.0), "0");
+    EXPECT_EQ(plainText(63.5), "63.5");
+}
+
+TEST(NumberTextNumber, ReadsTheNumberGrammar) {
+    const struct {
+        const char* t;
+        double expected;
+    } rows[] =
+        {
+            {" 3.5 ", 3.5}, {"-.5e1", -5},   {"3.", 3},           {".5", 0.5},
+            {"+2", 2},      {"1E-05", 1e-5}, {"1.5E+15", 1.5e15}, {"\t7\t", 7},
+            {"007", 7},     {"-0", 0},       {"1e-400", 0},  // below the smallest double: zero, not
+                                                             // an error
+        };
+    for (const auto& row : rows) EXPECT_EQ(number(row.t), row.expected) << row.t;
+    EXPECT_TRUE(std::signbit(number("-0")));
+}
+
+TEST(NumberTextNumber, RejectsEverythingElseWithError13) {
+    for (const char* t :
+         {"",    " ",    ".",   "-",   "+",   "3-",  "1e", "1e+", "e5",  "1.2.3", "--1",
+          "+-1", "0x10", "inf", "nan", "1,5", "1 2", "3'", "\"",  "5/8", "1_000"}) {
+        EXPECT_EQ(errorOf([&] { number(t); }), 13) << '"' << t << '"';
+    }
+    EXPECT_EQ(errorOf([] { number("1e999"); }), 6);
+    EXPECT_EQ(errorOf([] { number("-12345678901234567890e300"); }), 6);
+}
+
+TEST(NumberTextRoundEven, RoundsTheDisplayedDigitsHalvesToEven) {
+    const struct {
+        double x;
+        int places;
+        double expected;
+    } rows[] = {
+        {2.625, 2, 2.62},      {2.5, 0, 2},
+        {3.5, 0, 4},           {-2.5, 0, -2},
+        {1.015, 2, 1.02},      {1.025, 2, 1.02},
+        {0.277775, 4, 0.2778}, {5.291666666666667, 10, 5.2916666667},
+        {0.05, 1, 0.0},        {0.15, 1, 0.2},
+        {123.456, 5, 123.456}, {0.00004, 4, 0},
+        {0.00005, 4, 0},       {0.00015, 4, 0.0002},
+        {1e20, 3, 1e20},       {0.0, 2, 0},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(roundEven(row.x, row.places), row.expected) << row.x << " to " << row.places;
+    }
+}
+
+TEST(NumberTextRoundAway, FormatsWithTheDigitPatternHalvesAwayFromZero) {
+    const struct {
+        double x;
+        const char* pattern;
+        const char* expected;
+    } rows[] = {
+        {0.5, "0", "1"},
+        {2.5, "0", "3"},
+        {-2.5, "0", "-3"},
+        {0.03125, "0.0000", "0.0313"},
+        {10, "0.00", "10.00"},
+        {2.5, "0.", "3"},
+        {1.0 / 3, "", "0.333333333333333"},
+        {-0.001, "0.00", "0.00"},
+        {1.005, "0.00", "1.01"},
+        {0.00001, "", "1E-05"},
+        {1.5e15, "0.0", "1500000000000000.0"},
+        {3.3333333336, "0.000", "3.333"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(roundAway(row.x, row.pattern), row.expected) << row.x << " " << row.pattern;
+    }
+}
+
+TEST(NumberTextWhole, RoundsHalvesToEvenWithinThirtyTwoBits) {
+    EXPECT_EQ(whole("2.5"), 2);
+    EXPECT_EQ(whole("1.5"), 2);
+    EXPECT_EQ(whole("-2.5"), -2);
+    EXPECT_EQ(whole("-3.5"), -4);
+    EXPECT_EQ(whole("2.4"), 2);
+    EXPECT_EQ(whole("-0"), 0);
+    EXPECT_EQ(whole("2147483647"), 2147483647);
+    EXPECT_EQ(whole("-2147483648"), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(whole("2147483647.4"), 2147483647);
+    EXPECT_EQ(errorOf([] { whole("2147483647.5"); }), 6);
+    EXPECT_EQ(errorOf([] { whole("-2147483649"); }), 6);
+    EXPECT_EQ(errorOf([] { whole("1e300"); }), 6);
+    EXPECT_EQ(errorOf([] { whole(""); }), 13);
+}
+
+TEST(NumberTextErrors, CarryTheStandardDescriptions) {
+    EXPECT_EQ(RuntimeError(5).description(), "Invalid procedure call or argument");
+    EXPECT_EQ(RuntimeError(6).description(), "Overflow");
+    EXPECT_EQ(RuntimeError(11).description(), "Division by zero");
+    EXPECT_EQ(RuntimeError(13).description(), "Type mismatch");
+    EXPECT_EQ(RuntimeError(7, "Out of memory").description(), "Out of memory");
+}
+
+}  // namespace
+}  // namespace plumbrule

@@ -1,0 +1,84 @@
+#include "engine/Parser.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/RuntimeError.h"
+#include "engine/TableFile.h"
+
+namespace plumbrule {
+namespace {
+
+using testing::readTable;
+
+int errorOfReading(const std::string& t) {
+    try {
+        ConvertInput(t, DetType(t));
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(Parser, ReadsEveryExampleText) {
+    const auto rows = readTable("parser_examples.tsv");
+    ASSERT_GE(rows.size(), 22u);
+    for (const auto& row : rows) {
+        const std::string& t = row.at(0);
+        EXPECT_DOUBLE_EQ(ConvertInput(t, DetType(t)), std::stod(row.at(1))) << t;
+    }
+}
+
+TEST(Parser, RaisesTheNumberedErrorOfEveryFailureExample) {
+    const auto rows = readTable("parser_errors.tsv");
+    ASSERT_GE(rows.size(), 17u);
+    for (const auto& row : rows) {
+        EXPECT_EQ(errorOfReading(row.at(0)), std::stoi(row.at(1))) << row.at(0);
+    }
+}
+
+TEST(Parser, ChoosesTheFractionalParserByTheBarAlone) {
+    EXPECT_EQ(DetType("5'3-1/2\""), itFractional);
+    EXPECT_EQ(DetType("/"), itFractional);
+    EXPECT_EQ(DetType("5'6"), itDecimal);
+    EXPECT_EQ(DetType(""), itDecimal);
+}
+
+TEST(Parser, TheEmptyTextAndUnknownTypesGiveZero) {
+    EXPECT_EQ(ConvertInput("", itFractional), 0);
+    EXPECT_EQ(ConvertInput("", 7), 0);
+    EXPECT_EQ(ConvertInput("garbage", 7), 0);
+}
+
+TEST(Parser, TheTypeDecidesTheParserEvenWhenItDoesNotFit) {
+    // The decimal parser sees a dash that is not the minus sign as unfinished.
+    EXPECT_EQ(ConvertDecimal("6.25"), 6.25);
+    EXPECT_THROW(ConvertDecimal("3-1/2"), RuntimeError);
+    EXPECT_EQ(ConvertFractional("3-1/2"), 3.5);
+}
+
+TEST(Parser, DropsTheLastCharacterWheneverAnInchMarkIsPresent) {
+    EXPECT_EQ(ConvertInput("6\"", itDecimal), 6);
+    EXPECT_EQ(ConvertInput("6.5\"", itDecimal), 6.5);
+    EXPECT_EQ(errorOfReading("\"6"), 13);        // what is left is the mark itself
+    EXPECT_EQ(errorOfReading("3-1/2\"\""), 13);  // the denominator keeps one mark
+    EXPECT_EQ(errorOfReading("\""), 13);
+}
+
+TEST(Parser, NegatingTheSmallestNumeratorOverflows) {
+    EXPECT_EQ(errorOfReading("-3--2147483648/1"), 6);
+}
+
+TEST(Parser, ALengthBeyondTheDoubleRangeOverflows) {
+    EXPECT_EQ(errorOfReading("1e308'"), 6);
+    EXPECT_EQ(errorOfReading("1e308'1e308"), 6);
+    EXPECT_EQ(errorOfReading("1e308-1/2"), 0);
+}
+
+TEST(Parser, FailingLeavesNothingHalfDone) {
+    // The parser has no state: a failure followed by a good text reads normally.
+    EXPECT_EQ(errorOfReading("3-"), 100);
+    EXPECT_EQ(ConvertInput("5'3-1/2\"", itFractional), 63.5);
+}
+
+}  // namespace
+}  // namespace plumbrule
