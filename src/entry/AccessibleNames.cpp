@@ -29,7 +29,6 @@ constexpr std::array kMainWindow{
     Entry{"cmdRecall", "Recall"},
     Entry{"cmdOptions", "Show or hide the output options"},
     Entry{"cmdAbout", "About Plumbrule"},
-    Entry{"Picture1", "Pending operation"},
     Entry{"optOutput_0", "Fractional output"},
     Entry{"optOutput_1", "Decimal output"},
     Entry{"cmbFormat", "Output units"},

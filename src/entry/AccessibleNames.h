@@ -15,7 +15,8 @@ namespace plumbrule {
 //   ("frmHistory", "Text1")   -> "History tape"
 // Nothing for a control without a name of its own: the display labels
 // (lblDisplay, lblRiser, lblTread), whose accessible name is always their
-// whole text, and controls this table does not know.
+// whole text; the operator indicator Picture1, named after the pending
+// operation by the window; and controls this table does not know.
 std::optional<std::string> accessibleNameOf(std::string_view window, std::string_view control);
 
 }  // namespace plumbrule

@@ -13,11 +13,14 @@
 #include <exception>
 
 #include "entry/SavedSettings.h"
+#include "mainwindow/DisplayExtras.h"
 #include "mainwindow/DisplayLabel.h"
 #include "mainwindow/SettingsNames.h"
 #include "platform/AccessibleIds.h"
+#include "platform/ControlNames.h"
 #include "platform/IndicatorImages.h"
 #include "platform/MessageDialog.h"
+#include "platform/ProgramIcon.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 
@@ -92,6 +95,9 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
     setFixedSize(Pixels(clientWidthTwips), shownClientHeight());
     createControls();
     connectHandlers();
+    setWindowIcon(programIcon());
+    ApplyAccessibleNames(*this);
+    displayExtras_ = new DisplayExtras(*this, *lblDisplay);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
 }
 
@@ -276,7 +282,10 @@ void frmMain::connectHandlers() {
 void frmMain::render() {
     const CalculatorState& state = calculator_.state();
     const QString display = QString::fromStdString(state.display);
-    if (lblDisplay->text() != display) lblDisplay->setText(display);
+    if (lblDisplay->text() != display) {
+        lblDisplay->setText(display);
+        displayExtras_->displayChanged();
+    }
     if (Picture1->property("picture").toInt() != state.indicator) {
         Picture1->setProperty("picture", state.indicator);
         Picture1->setPixmap(IndicatorImage(state.indicator));

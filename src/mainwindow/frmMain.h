@@ -15,6 +15,7 @@ class QRadioButton;
 
 namespace plumbrule {
 
+class DisplayExtras;
 class DisplayLabel;
 class MessageDialog;
 class SettingsStore;
@@ -127,6 +128,7 @@ private:
 
     QLabel* Picture1 = nullptr;
     DisplayLabel* lblDisplay = nullptr;
+    DisplayExtras* displayExtras_ = nullptr;  // clipboard, readouts, announcements
     std::array<QPushButton*, 10> cmdNum{};
     QPushButton* cmdDivide = nullptr;
     QPushButton* cmdFeet = nullptr;
