@@ -130,7 +130,7 @@ void frmMain::createControls() {
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setProperty("picture", imgBlank);
-    Picture1->setPixmap(IndicatorImage(imgBlank));
+    Picture1->setPixmap(IndicatorImage(imgBlank, devicePixelRatioF()));
     Picture1->setAccessibleName(indicatorName(imgBlank));
 
     lblDisplay = new DisplayLabel(this);
@@ -288,7 +288,7 @@ void frmMain::render() {
     }
     if (Picture1->property("picture").toInt() != state.indicator) {
         Picture1->setProperty("picture", state.indicator);
-        Picture1->setPixmap(IndicatorImage(state.indicator));
+        Picture1->setPixmap(IndicatorImage(state.indicator, devicePixelRatioF()));
         Picture1->setAccessibleName(indicatorName(state.indicator));
     }
 }

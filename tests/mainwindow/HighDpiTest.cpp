@@ -15,6 +15,7 @@
 #include <QStyleOptionComboBox>
 
 #include "mainwindow/MainWindowFixture.h"
+#include "platform/IndicatorImages.h"
 
 namespace plumbrule::testing {
 namespace {
@@ -101,6 +102,24 @@ TEST_F(MainWindowTest, WindowSizeIsTheDesignedSizeInLogicalPixels) {
     start();
     EXPECT_EQ(window->width(), 4470 / 15);
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
+}
+
+// The operator indicator is drawn for the screen's pixel ratio: at 200 % it
+// has four device pixels to each logical one, not a 20 x 20 bitmap blown up.
+TEST(HighDpiPictures, IndicatorIsDrawnAtTheDevicePixelRatio) {
+    for (const double ratio : {1.0, 1.5, 2.0}) {
+        const QPixmap plus = IndicatorImage(1, ratio);
+        EXPECT_EQ(plus.deviceIndependentSize(), QSizeF(20, 20)) << ratio;
+        EXPECT_EQ(plus.size(), QSize(qRound(20 * ratio), qRound(20 * ratio))) << ratio;
+        // Drawn, not scaled: the bar's ink covers about ratio squared as many pixels.
+        const QImage image = plus.toImage();
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) inked += qAlpha(image.pixel(x, y)) > 128;
+        }
+        static int inkedAtOne = inked;
+        EXPECT_NEAR(inked, inkedAtOne * ratio * ratio, inkedAtOne * ratio * ratio * 0.25) << ratio;
+    }
 }
 
 // The keypad and the display use the faces the set-up script installs, not
