@@ -11,7 +11,10 @@ namespace plumbrule {
 // DisplayValue(63.5, {Fractional, FeetAndInches, 4}) -> "5'3-1/2\""
 // DisplayValue(63.5, {Decimal, Feet, 4})             -> "5.2917'"
 // An inch part that rounds to 12 carries into the feet: 59.99 -> "5'0\"".
-// Throws RuntimeError(6) when a whole-inch count leaves the 32-bit range.
+// Tiny lengths are written in plain digits ("0.00001"), so every text shown
+// reads back through the parser. Throws RuntimeError(6) for a length that is
+// not a finite number (or whose digits round beyond the double range) and
+// RuntimeError(5) for a precision outside 0..8.
 std::string DisplayValue(double inches, const DisplayOptions& options);
 
 std::string DisplayFractional(double inches, const DisplayOptions& options);

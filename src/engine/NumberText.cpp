@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 #include "engine/RuntimeError.h"
@@ -113,6 +114,36 @@ std::string fixedText(const DecimalNumber& d, int places) {
     return out;
 }
 
+// The 15 significant digits without printing, for the lengths a calculator
+// meets: x times an exact power of ten is rounded once, off by at most 1/16
+// at this size, so its nearest whole number is beyond doubt unless it lies
+// near a half. Those, and all other magnitudes, go to the printer instead.
+std::optional<DecimalNumber> quickDigits(double x) {
+    const double a = std::fabs(x);
+    if (!(a >= 1e-7 && a < 1e15)) return std::nullopt;
+    // The power of ten from the binary exponent: exact, or one too small.
+    int binaryExponent = 0;
+    std::frexp(a, &binaryExponent);
+    constexpr double kLog10Of2 = 0.30102999566398120;
+    int scale = kSignificant - 1 - static_cast<int>(std::floor((binaryExponent - 1) * kLog10Of2));
+    double scaled = 0;
+    for (int attempt = 0; attempt < 2; ++attempt, --scale) {
+        if (scale < 0 || scale >= static_cast<int>(kExactPow10.size())) return std::nullopt;
+        scaled = a * kExactPow10[static_cast<std::size_t>(scale)];
+        if (scaled < 1e15) break;
+    }
+    if (scaled < 1e14 || scaled >= 1e15) return std::nullopt;
+    const double wholePart = std::floor(scaled);
+    const double part = scaled - wholePart;
+    if (part > 0.3 && part < 0.7) return std::nullopt;
+    DecimalNumber d{x < 0, static_cast<std::uint64_t>(wholePart) + (part >= 0.7 ? 1 : 0), -scale};
+    if (d.digits == kPow10[kSignificant]) {
+        d.digits /= 10;
+        ++d.exponent;
+    }
+    return d;
+}
+
 }  // namespace
 
 double DecimalNumber::value() const {
@@ -139,6 +170,7 @@ double DecimalNumber::value() const {
 
 DecimalNumber significantDigits(double x) {
     if (!std::isfinite(x)) throw RuntimeError(6);
+    if (const auto quick = quickDigits(x)) return *quick;
     // "d.ddddddddddddddde+XX": the first digit, the point, 14 more digits.
     std::array<char, 40> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
@@ -193,6 +225,9 @@ std::string text(double x) {
 
 std::string plainText(double x) {
     if (!std::isfinite(x)) return text(x);
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) {  // whole numbers: their digits are exact
+        return x == 0 ? "0" : std::to_string(static_cast<long long>(x));
+    }
     DecimalNumber d = significantDigits(x);
     if (d.digits == 0) return "0";
     while (d.digits % 10 == 0) {

@@ -8,7 +8,9 @@ namespace plumbrule {
 
 namespace {
 
-bool contains(const std::string& text, char c) { return text.find(c) != std::string::npos; }
+bool contains(const std::string& text, char c) {
+    return text.find(c) != std::string::npos;
+}
 
 }  // namespace
 
@@ -100,9 +102,15 @@ void Calculator::cmdAC_Click() {
     state_.blnNewExpresion = true;
 }
 
-void Calculator::cmdAdd_Click() { operatorKey(opAdd); }
-void Calculator::cmdSubtract_Click() { operatorKey(opSubtract); }
-void Calculator::cmdMultiply_Click() { operatorKey(opMultiply); }
+void Calculator::cmdAdd_Click() {
+    operatorKey(opAdd);
+}
+void Calculator::cmdSubtract_Click() {
+    operatorKey(opSubtract);
+}
+void Calculator::cmdMultiply_Click() {
+    operatorKey(opMultiply);
+}
 
 void Calculator::cmdDivide_Click() {
     // During fraction entry the divide key is the fraction bar.
@@ -136,8 +144,9 @@ void Calculator::recall(const std::string& text) {
 
 std::string Calculator::DoMath(std::int32_t op) {
     std::optional<std::string> report;
-    std::string result = plumbrule::DoMath(state_.display, op, state_.evaluator, state_.options,
-                                           [&report](const std::string& message) { report = message; });
+    std::string result =
+        plumbrule::DoMath(state_.display, op, state_.evaluator, state_.options,
+                          [&report](const std::string& message) { report = message; });
     if (report) {
         // The box is closed before everything is cleared.
         messages_.show(*report, MessageIcon::Critical);

@@ -32,8 +32,8 @@ std::vector<std::string> RoundEntries(int output) {
 int CarriedFormatPosition(int q, int newOutput) {
     if (q == -1) return defaultFormatPosition;
     if (newOutput == okDecimal) return q == 2 ? 3 : q;
-    if (q == 3) return 2;                          // "Inches" stays "Inches"
-    if (q == 2) return defaultFormatPosition;      // "Feet" has no fractional entry
+    if (q == 3) return 2;                      // "Inches" stays "Inches"
+    if (q == 2) return defaultFormatPosition;  // "Feet" has no fractional entry
     return q;
 }
 

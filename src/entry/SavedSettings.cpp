@@ -70,9 +70,13 @@ std::optional<bool> ReadTruth(const std::string& text) {
     return *value != 0;
 }
 
-std::string WriteTruth(bool value) { return value ? "True" : "False"; }
+std::string WriteTruth(bool value) {
+    return value ? "True" : "False";
+}
 
-int ReadOutput(const std::string& text) { return text == "1" ? 1 : 0; }
+int ReadOutput(const std::string& text) {
+    return text == "1" ? 1 : 0;
+}
 
 std::optional<int> ReadListPosition(const std::string& text, int count) {
     const auto position = readWhole(text);

@@ -33,7 +33,8 @@ std::string WriteTruth(bool value);
 int ReadOutput(const std::string& text);
 
 // "Format" / "Round": a whole number that is a position of a list of `count`
-// entries.   ReadListPosition("2", 4) -> 2   ReadListPosition("99", 9), ReadListPosition("-1", 9) -> none
+// entries.   ReadListPosition("2", 4) -> 2   ReadListPosition("99", 9), ReadListPosition("-1", 9)
+// -> none
 std::optional<int> ReadListPosition(const std::string& text, int count);
 
 // "ListCount": the memory capacity, a whole number of at least 1; absent or

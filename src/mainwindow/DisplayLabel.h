@@ -11,13 +11,13 @@ namespace plumbrule {
 class DisplayLabel : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     explicit DisplayLabel(QWidget* parent = nullptr);
 
     // True when the text is wider than the label and its beginning is cut off.
     bool showsTail() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

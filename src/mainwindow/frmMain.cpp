@@ -12,17 +12,24 @@
 #include <cmath>
 #include <exception>
 
+#include "about/frmAbout.h"
 #include "entry/SavedSettings.h"
+#include "history/frmHistory.h"
 #include "mainwindow/DisplayExtras.h"
 #include "mainwindow/DisplayLabel.h"
 #include "mainwindow/SettingsNames.h"
+#include "memory/MemoryList.h"
+#include "memory/MemoryPictures.h"
 #include "platform/AccessibleIds.h"
 #include "platform/ControlNames.h"
 #include "platform/IndicatorImages.h"
+#include "platform/KeyPreview.h"
 #include "platform/MessageDialog.h"
 #include "platform/ProgramIcon.h"
+#include "platform/QtPopupMenu.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "stair/frmStair.h"
 
 namespace plumbrule {
 
@@ -99,11 +106,16 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
     ApplyAccessibleNames(*this);
     displayExtras_ = new DisplayExtras(*this, *lblDisplay);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
+    // Key preview: the keyboard map sees every key first, and the focused
+    // control still gets it afterwards.
+    new KeyPreview(this, [this](const KeyPress& key) { Form_KeyDown(key.KeyCode, key.Shift); });
 }
 
 frmMain::~frmMain() = default;
 
-int frmMain::shownClientHeight() { return Pixels(outerHeightShownTwips - captionAndBorderTwips); }
+int frmMain::shownClientHeight() {
+    return Pixels(outerHeightShownTwips - captionAndBorderTwips);
+}
 
 int frmMain::foldedClientHeight() {
     return Pixels(outerHeightFoldedTwips - captionAndBorderTwips);
@@ -153,14 +165,15 @@ void frmMain::createControls() {
                           QStringLiteral("Divide"), QStringLiteral("Divide"));
     cmdFeet = addButton("cmdFeet", QStringLiteral("ft"), 1620, row1, keyWidth,
                         QStringLiteral("Feet Keyboard = ' "), QStringLiteral("Feet"));
-    cmdBack = addButton("cmdBack", QStringLiteral(">"), 2070, row1, 375,
-                        QStringLiteral("Backspace - Keyboard = Backspace "),
-                        QStringLiteral("Backspace"));
+    cmdBack =
+        addButton("cmdBack", QStringLiteral(">"), 2070, row1, 375,
+                  QStringLiteral("Backspace - Keyboard = Backspace "), QStringLiteral("Backspace"));
     cmdDelete = addButton("cmdDelete", QStringLiteral("CE"), 2520, row1, 375,
                           QStringLiteral("Clear Expresion - Keyboard = Del "),
                           QStringLiteral("Clear entry"));
-    cmdAC = addButton("cmdAC", QStringLiteral("C"), 2970, row1, 375,
-                      QStringLiteral("Clear All - Keyboard = Del Del "), QStringLiteral("Clear all"));
+    cmdAC =
+        addButton("cmdAC", QStringLiteral("C"), 2970, row1, 375,
+                  QStringLiteral("Clear All - Keyboard = Del Del "), QStringLiteral("Clear all"));
     cmdHistory = addButton("cmdHistory", QStringLiteral("History"), 3510, row1, 870,
                            QStringLiteral("Click to display/hide history list"));
 
@@ -180,9 +193,9 @@ void frmMain::createControls() {
     cmdNum[9] = addButton("cmdNum_9", QStringLiteral("9"), 810, row3, keyWidth);
     cmdSubtract = addButton("cmdSubtract", QStringLiteral("-"), 1215, row3, keyWidth,
                             QStringLiteral("Subtract"), QStringLiteral("Subtract"));
-    cmdFraction = addButton("cmdFraction", QStringLiteral("Fr"), 1620, row3, keyWidth,
-                            QStringLiteral("Begin a fraction - Keyboard = F "),
-                            QStringLiteral("Fraction"));
+    cmdFraction =
+        addButton("cmdFraction", QStringLiteral("Fr"), 1620, row3, keyWidth,
+                  QStringLiteral("Begin a fraction - Keyboard = F "), QStringLiteral("Fraction"));
     cmdRecall = addButton("cmdRecall", QStringLiteral("Recall"), 3510, row3, 870,
                           QStringLiteral("Recall a stored value"));
 
@@ -190,8 +203,8 @@ void frmMain::createControls() {
     cmdNeg = addButton("cmdNeg", QStringLiteral("-/+"), 450, row4, keyWidth,
                        QStringLiteral("Negative/Positive - Keyboard = N "),
                        QStringLiteral("Negative/Positive"));
-    cmdDot = addButton("cmdDot", QStringLiteral("."), 810, row4, keyWidth, {},
-                       QStringLiteral("Point"));
+    cmdDot =
+        addButton("cmdDot", QStringLiteral("."), 810, row4, keyWidth, {}, QStringLiteral("Point"));
     cmdAdd = addButton("cmdAdd", QStringLiteral("+"), 1215, row4, keyWidth, QStringLiteral("Add"),
                        QStringLiteral("Add"));
     cmdEquals = addButton("cmdEquals", QStringLiteral("="), 1620, row4, keyWidth,
@@ -234,16 +247,16 @@ void frmMain::createControls() {
     cmbRound->setObjectName(QStringLiteral("cmbRound"));
     cmbRound->setGeometry(twipsRect(2475, 495, 1680, 315));
     cmbRound->setAccessibleName(QStringLiteral("Round to nearest"));
-    for (QWidget* control : {static_cast<QWidget*>(optOutput[0]), static_cast<QWidget*>(optOutput[1]),
-                             static_cast<QWidget*>(cmbFormat), static_cast<QWidget*>(cmbRound)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(optOutput[0]), static_cast<QWidget*>(optOutput[1]),
+          static_cast<QWidget*>(cmbFormat), static_cast<QWidget*>(cmbRound)}) {
         control->setFocusPolicy(Qt::NoFocus);
     }
 }
 
 void frmMain::connectHandlers() {
     for (int index = 0; index < 10; ++index) {
-        connect(cmdNum[index], &QPushButton::clicked, this,
-                [this, index] { cmdNum_Click(index); });
+        connect(cmdNum[index], &QPushButton::clicked, this, [this, index] { cmdNum_Click(index); });
     }
     connect(cmdDot, &QPushButton::clicked, this, &frmMain::cmdDot_Click);
     connect(cmdFeet, &QPushButton::clicked, this, &frmMain::cmdFeet_Click);
@@ -378,27 +391,85 @@ void frmMain::cmdEquals_Click() {
 // --- Buttons of the other windows ---------------------------------------------
 
 void frmMain::cmdHistory_Click() {
-    // Shows or hides the history window.
+    // Hiding unloads the window (its position is saved); the tape stays.
+    if (history_ && history_->isVisible()) {
+        history_->unload();
+    } else {
+        loadHistoryWindow().show();
+    }
     returnFocus();
 }
 
 void frmMain::cmdStore_Click() {
-    // Stores the display text in the memory list.
+    if (memory_) memory_->cmdStore_Click(calculator_.state().display);
     returnFocus();
 }
 
 void frmMain::cmdRecall_Click() {
-    // Opens the memory list beside the Recall button.
+    // Opens the memory list at the right edge of the Recall button.
+    if (memory_) {
+        const QRect button = cmdRecall->geometry();
+        memory_->cmdRecall_Click(static_cast<float>(Twips(button.x())),
+                                 static_cast<float>(Twips(button.y())),
+                                 static_cast<float>(Twips(button.width())),
+                                 static_cast<float>(Twips(button.height())));
+    }
     returnFocus();
 }
 
-void frmMain::cmdStair_Click() {
-    // Opens the stair calculator beside this window (or brings it forward);
-    // the focus stays with the stair window.
+void frmMain::cp_Click(std::int32_t ItemNumber) {
+    // A recalled text begins a new entry, so the next operator evaluates it.
+    if (memory_) {
+        if (const auto text = memory_->cp_Click(ItemNumber)) calculator_.recall(*text);
+    }
+    finishClick();
 }
 
+void frmMain::cmdStair_Click() {
+    // One stair window, beside this one; a second click brings it forward.
+    // It writes overall dimensions in this window's current output form.
+    if (!stair_) {
+        stair_ = new frmStair(messages_, [this] { return calculator_.state().options; }, this);
+        stair_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    stair_->show();
+    stair_->raise();
+    stair_->activateWindow();
+}
+
+frmStair* frmMain::stairWindow() const { return stair_.data(); }
+
 void frmMain::cmdAbout_Click() {
-    // Opens the About window modally; the focus is not taken back.
+    // Modal: this window takes no input until the About window is closed.
+    frmAbout about(this);
+    about.exec();
+}
+
+// --- Keyboard and history tape ----------------------------------------------------
+
+void frmMain::Form_KeyDown(int KeyCode, int Shift) {
+    keyboard_.Form_KeyDown(KeyCode, Shift);
+    finishClick();
+}
+
+HistoryTape& frmMain::tape() {
+    loadHistoryWindow();
+    return tape_;
+}
+
+frmHistory& frmMain::loadHistoryWindow() {
+    if (!history_) {
+        history_ = std::make_unique<frmHistory>(
+            tape_, frmHistory::Services{settings_, *saveDialog_, *fileWriter_, messages_});
+        desktopSaveDialog_.setParentWidget(history_.get());
+    }
+    history_->load();
+    return *history_;
+}
+
+void frmMain::setExportServices(SaveDialog& dialog, FileWriter& writer) {
+    saveDialog_ = &dialog;
+    fileWriter_ = &writer;
 }
 
 // --- Options panel --------------------------------------------------------------
@@ -475,7 +546,8 @@ void frmMain::chooseOutput(int index) {
 
 void frmMain::Form_Load() {
     show();
-    calculator_.state().display = std::string(1, '0');  // (not a literal: works around a false -Wrestrict of GCC 12)
+    calculator_.state().display =
+        std::string(1, '0');  // (not a literal: works around a false -Wrestrict of GCC 12)
     render();
     calculator_.state().blnNewExpresion = true;
 
@@ -495,8 +567,15 @@ void frmMain::Form_Load() {
             ReadListPosition(settings_.ReadValue(settings::Round).text, cmbRound->count());
         if (position) cmbRound->setCurrentIndex(*position);
     });
-    skipOnFailure([this] { lngListCount_ = ReadListCount(settings_.ReadValue(settings::ListCount)); });
-    // The memory list is set up here, once lngListCount is known.
+    skipOnFailure(
+        [this] { lngListCount_ = ReadListCount(settings_.ReadValue(settings::ListCount)); });
+    skipOnFailure([this] { setUpMemory(); });
+}
+
+void frmMain::setUpMemory() {
+    cp_ = std::make_unique<QtPopupMenu>(*this, MemoryPictures());
+    cp_->setClickHandler([this](std::int32_t position) { cp_Click(position); });
+    memory_ = std::make_unique<MemoryList>(*cp_, lngListCount_);
 }
 
 void frmMain::restorePosition() {
@@ -526,8 +605,10 @@ void frmMain::restorePosition() {
 void frmMain::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
-    // The history window closes here (it saves its own position).
-    // The stair calculator window closes here.
+    // The history window closes (it saves its own position); the tape goes
+    // with the program. Then the stair calculator window closes.
+    if (history_) history_->unload();
+    if (stair_) stair_->close();
 
     settings_.WriteValue(settings::Top, WriteSingle(static_cast<float>(Twips(pos().y()))));
     settings_.WriteValue(settings::Left, WriteSingle(static_cast<float>(Twips(pos().x()))));

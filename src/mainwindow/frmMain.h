@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "entry/Calculator.h"
+#include "entry/KeyboardMap.h"
 #include "entry/OutputOptions.h"
+#include "history/HistoryTape.h"
+#include "platform/QtFileWriter.h"
+#include "platform/QtSaveDialog.h"
 
 class QComboBox;
 class QGroupBox;
@@ -17,7 +23,13 @@ namespace plumbrule {
 
 class DisplayExtras;
 class DisplayLabel;
+class FileWriter;
+class frmHistory;
+class frmStair;
+class MemoryList;
 class MessageDialog;
+class QtPopupMenu;
+class SaveDialog;
 class SettingsStore;
 
 // The calculator window: display, keypad, side buttons and the fold-away
@@ -28,10 +40,14 @@ class SettingsStore;
 // Controls carry their documented names as objectName ("lblDisplay",
 // "Picture1", "cmdNum_0".."cmdNum_9", "cmdAdd", "optOutput_0", "cmbFormat",
 // "Frame1" ...). Positions are the designed twips divided by 15.
-class frmMain : public QWidget {
+//
+// Every key pressed anywhere in the window reaches Form_KeyDown first (an
+// application event filter), which keeps the history tape; the tape lives as
+// long as the window, and the history window only shows it.
+class frmMain : public QWidget, private HistoryAccess {
     Q_OBJECT
 
-public:
+  public:
     // The window uses `messages` for error boxes and `settings` for its saved
     // values; both must outlive it.
     frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* parent = nullptr);
@@ -56,6 +72,9 @@ public:
     bool blnShowOptions() const { return blnShowOptions_; }
     // Memory capacity read from "ListCount" at start-up (10 when absent or unusable).
     std::int32_t lngListCount() const { return lngListCount_; }
+    // The memory menu `cp` (after start-up) and the stair window (while open).
+    QtPopupMenu* memoryMenu() const { return cp_.get(); }
+    frmStair* stairWindow() const;
 
     // Shows the calculator state: the display text and the indicator picture.
     void render();
@@ -63,11 +82,24 @@ public:
     // reaching the keyboard map after a click.
     void returnFocus();
 
+    // The keyboard map: one key press as a virtual-key code and the mask
+    // Shift 1, Ctrl 2, Alt 4; then the state is shown and the focus returns.
+    void Form_KeyDown(int KeyCode, int Shift);
+
+    // The history tape of this run, and its window (nullptr until the first
+    // key press or the History button loads it).
+    const HistoryTape& historyTape() const { return tape_; }
+    frmHistory* historyWindow() const { return history_.get(); }
+    // Where "Export to File..." asks for a name and writes; by default the
+    // desktop's save dialog and an atomic file writer. Set before the
+    // history window is first loaded.
+    void setExportServices(SaveDialog& dialog, FileWriter& writer);
+
     // Client heights in pixels with the options panel shown and folded.
     static int shownClientHeight();
     static int foldedClientHeight();
 
-public Q_SLOTS:
+  public Q_SLOTS:
     // Entry editor and evaluator buttons.
     void cmdNum_Click(int index);
     void cmdDot_Click();
@@ -90,6 +122,8 @@ public Q_SLOTS:
     void cmdRecall_Click();
     void cmdStair_Click();
     void cmdAbout_Click();
+    // The memory menu's choice, by 1-based position.
+    void cp_Click(std::int32_t ItemNumber);
 
     // Options panel.
     void cmdOptions_Click();
@@ -97,10 +131,10 @@ public Q_SLOTS:
     void cmbFormat_Click();
     void cmbRound_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createControls();
     QPushButton* addButton(const char* name, const QString& caption, int left, int top, int width,
                            const QString& toolTip = {}, const QString& accessibleName = {});
@@ -109,6 +143,8 @@ private:
     void finishClick();
 
     void restorePosition();
+    // The memory menu: "Clear", the separator, saved as "Recall".
+    void setUpMemory();
     void setShowOptions(bool show);
     void chooseOutput(int index);
     // Copies the panel state into the two lists without running their handlers.
@@ -118,13 +154,27 @@ private:
     // display is exactly "0".
     void reEvaluate();
 
+    // HistoryAccess: touching the tape loads the history window, hidden.
+    HistoryTape& tape() override;
+    frmHistory& loadHistoryWindow();
+
     MessageDialog& messages_;
     SettingsStore& settings_;
     Calculator calculator_;
+    HistoryTape tape_;
+    KeyboardMap keyboard_{calculator_, *this};
+    QtSaveDialog desktopSaveDialog_;
+    QtFileWriter atomicFileWriter_;
+    SaveDialog* saveDialog_ = &desktopSaveDialog_;
+    FileWriter* fileWriter_ = &atomicFileWriter_;
+    std::unique_ptr<frmHistory> history_;  // a window of its own, without an owner
     OptionsPanelState panel_;
     bool blnShowOptions_ = false;
     std::int32_t lngListCount_ = 0;
     bool unloaded_ = false;
+    std::unique_ptr<QtPopupMenu> cp_;
+    std::unique_ptr<MemoryList> memory_;  // works on cp_
+    QPointer<frmStair> stair_;
 
     QLabel* Picture1 = nullptr;
     DisplayLabel* lblDisplay = nullptr;

@@ -18,10 +18,9 @@ QtSettingsStore::~QtSettingsStore() = default;
 QSettings& QtSettingsStore::settings() {
     if (!settings_) {
         if (filePath_.isEmpty()) {
-            settings_ = std::make_unique<QSettings>(
-                QSettings::NativeFormat, QSettings::UserScope,
-                QString::fromLatin1(settings::organisation),
-                QString::fromLatin1(settings::application));
+            settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                    QString::fromLatin1(settings::organisation),
+                                                    QString::fromLatin1(settings::application));
         } else {
             settings_ = std::make_unique<QSettings>(filePath_, QSettings::NativeFormat);
         }
@@ -45,8 +44,12 @@ void QtSettingsStore::WriteValue(const std::string& valueName, const std::string
     settings().setValue(QString::fromStdString(valueName), QString::fromStdString(valueText));
 }
 
-void QtSettingsStore::sync() { settings().sync(); }
+void QtSettingsStore::sync() {
+    settings().sync();
+}
 
-QString QtSettingsStore::fileName() { return settings().fileName(); }
+QString QtSettingsStore::fileName() {
+    return settings().fileName();
+}
 
 }  // namespace plumbrule

@@ -17,8 +17,12 @@ constexpr int Pixels(int twips) {
 }
 
 // A saved position in twips as a whole number of pixels.
-inline int Pixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
+inline int Pixels(float twips) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
 
-constexpr int Twips(int pixels) { return pixels * twipsPerPixel; }
+constexpr int Twips(int pixels) {
+    return pixels * twipsPerPixel;
+}
 
 }  // namespace plumbrule

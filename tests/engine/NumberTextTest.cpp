@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 #include "engine/RuntimeError.h"
 
@@ -141,6 +144,47 @@ TEST(NumberTextErrors, CarryTheStandardDescriptions) {
     EXPECT_EQ(RuntimeError(11).description(), "Division by zero");
     EXPECT_EQ(RuntimeError(13).description(), "Type mismatch");
     EXPECT_EQ(RuntimeError(7, "Out of memory").description(), "Out of memory");
+}
+
+}  // namespace
+}  // namespace plumbrule
+
+namespace plumbrule {
+namespace {
+
+// The digits as the general printer gives them, "%.14e".
+DecimalNumber printedDigits(double x) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", x);
+    DecimalNumber d;
+    const char* p = buffer;
+    if (*p == '-') d.negative = true, ++p;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') d.digits = d.digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    d.exponent = std::atoi(p + 1) - 14;
+    return d;
+}
+
+TEST(NumberTextSignificantDigits, AreTheDigitsThePrinterWrites) {
+    std::mt19937_64 random(99);
+    std::uniform_real_distribution<double> exponents(-12, 17);
+    std::uniform_int_distribution<int> cents(-1000000, 1000000);
+    for (int i = 0; i < 400000; ++i) {
+        double x = i % 2 ? std::pow(10.0, exponents(random)) : cents(random) / 100.0 / 12;
+        if (i % 3 == 0) x = -x;
+        if (x == 0) continue;
+        const DecimalNumber expected = printedDigits(x);
+        const DecimalNumber got = significantDigits(x);
+        ASSERT_EQ(got.digits, expected.digits) << x;
+        ASSERT_EQ(got.exponent, expected.exponent) << x;
+        ASSERT_EQ(got.negative, expected.negative) << x;
+    }
+    for (const double x : {1e15, 999999999999999.9, 0.1, 1e-7, 9.9999999999999995e-8, 1e14,
+                           99999999999999.95, 5.0 / 12, 0.0001}) {
+        EXPECT_EQ(significantDigits(x).digits, printedDigits(x).digits) << x;
+        EXPECT_EQ(significantDigits(x).exponent, printedDigits(x).exponent) << x;
+    }
 }
 
 }  // namespace

@@ -22,20 +22,47 @@ void press(Calculator& calculator, const std::string& keys) {
             continue;
         }
         switch (key) {
-            case '.': calculator.cmdDot_Click(); break;
-            case 'f': calculator.cmdFeet_Click(); break;
-            case 'i': calculator.cmdInches_Click(); break;
-            case 'F': calculator.cmdFraction_Click(); break;
-            case 'N': calculator.cmdNeg_Click(); break;
-            case 'B': calculator.cmdBack_Click(); break;
-            case 'E': calculator.cmdDelete_Click(); break;
-            case 'C': calculator.cmdAC_Click(); break;
-            case '+': calculator.cmdAdd_Click(); break;
-            case '-': calculator.cmdSubtract_Click(); break;
-            case '*': calculator.cmdMultiply_Click(); break;
-            case '/': calculator.cmdDivide_Click(); break;
-            case '=': calculator.cmdEquals_Click(); break;
-            default: FAIL() << "unknown key " << key;
+            case '.':
+                calculator.cmdDot_Click();
+                break;
+            case 'f':
+                calculator.cmdFeet_Click();
+                break;
+            case 'i':
+                calculator.cmdInches_Click();
+                break;
+            case 'F':
+                calculator.cmdFraction_Click();
+                break;
+            case 'N':
+                calculator.cmdNeg_Click();
+                break;
+            case 'B':
+                calculator.cmdBack_Click();
+                break;
+            case 'E':
+                calculator.cmdDelete_Click();
+                break;
+            case 'C':
+                calculator.cmdAC_Click();
+                break;
+            case '+':
+                calculator.cmdAdd_Click();
+                break;
+            case '-':
+                calculator.cmdSubtract_Click();
+                break;
+            case '*':
+                calculator.cmdMultiply_Click();
+                break;
+            case '/':
+                calculator.cmdDivide_Click();
+                break;
+            case '=':
+                calculator.cmdEquals_Click();
+                break;
+            default:
+                FAIL() << "unknown key " << key;
         }
     }
 }
@@ -43,10 +70,10 @@ void press(Calculator& calculator, const std::string& keys) {
 // ---- Entry editor: text only, no evaluation --------------------------------
 
 struct EditRow {
-    const char* display;      // display before the keys
-    bool newExpresion;        // blnNewExpresion before the keys
+    const char* display;  // display before the keys
+    bool newExpresion;    // blnNewExpresion before the keys
     const char* keys;
-    const char* expected;     // display after
+    const char* expected;  // display after
 };
 
 class EntryEditor : public ::testing::TestWithParam<EditRow> {};
@@ -86,9 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         EditRow{"5'3\"", true, "F1/2", "0-1/2"}, EditRow{"3", false, "F1/2", "3-1/2"},
         // sign
         EditRow{"0", false, "N", "0"}, EditRow{"5", false, "N", "-5"},
-        EditRow{"-5", false, "N", "5"}, EditRow{"", false, "N", "-"},
-        EditRow{"-", false, "N", ""}, EditRow{"-5'3\"", false, "N", "5'3\""},
-        EditRow{"5'3\"", true, "N4", "4"},
+        EditRow{"-5", false, "N", "5"}, EditRow{"", false, "N", "-"}, EditRow{"-", false, "N", ""},
+        EditRow{"-5'3\"", false, "N", "5'3\""}, EditRow{"5'3\"", true, "N4", "4"},
         // backspace
         EditRow{"", false, "B", "0"}, EditRow{"5", false, "B", "0"},
         EditRow{"5'3-", false, "B", "5'3"}, EditRow{"0", false, "B", "0"},
@@ -225,8 +251,8 @@ TEST(Evaluator, WorkedSequence) {
     FakeMessageDialog messages;
     Calculator calculator(messages);
     const StepRow steps[] = {
-        {"5f+", "5'0\"", 60, opAdd},   {"3i*", "5'3\"", 63, opMultiply},
-        {"2=", "10'6\"", 126, opNone}, {"/", "10'6\"", 126, opDivide},
+        {"5f+", "5'0\"", 60, opAdd},       {"3i*", "5'3\"", 63, opMultiply},
+        {"2=", "10'6\"", 126, opNone},     {"/", "10'6\"", 126, opDivide},
         {"4=", "2'7-1/2\"", 31.5, opNone},
     };
     for (const StepRow& step : steps) {
@@ -262,15 +288,15 @@ TEST_P(EvaluatorSequence, GivesTheDisplayTotalAndPendingOperation) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, EvaluatorSequence,
     ::testing::Values(
-        SequenceRow{"5+=", "0'10\"", 10, opNone},        // equals uses the shown operand
+        SequenceRow{"5+=", "0'10\"", 10, opNone},  // equals uses the shown operand
         SequenceRow{"5+3=", "0'8\"", 8, opNone},
-        SequenceRow{"5+3==", "0'8\"", 8, opNone},        // the second equals loads the display
+        SequenceRow{"5+3==", "0'8\"", 8, opNone},  // the second equals loads the display
         SequenceRow{"10/3=", "0'3-5/16\"", 3.3333333333333335, opNone},
         SequenceRow{"10/3=*", "0'3-5/16\"", 3.3125, opMultiply},  // restarts from the display
-        SequenceRow{"5++", "0'10\"", 10, opAdd},         // two clicked operators both evaluate
-        SequenceRow{"5+.5+", "0'5-1/2\"", 5.5, opAdd},   // an operand begun with a point counts
-        SequenceRow{"5+3E4=", "0'9\"", 9, opNone},       // clear entry keeps the calculation
-        SequenceRow{"5+3C2=", "0'2\"", 2, opNone},       // clear all drops it
+        SequenceRow{"5++", "0'10\"", 10, opAdd},        // two clicked operators both evaluate
+        SequenceRow{"5+.5+", "0'5-1/2\"", 5.5, opAdd},  // an operand begun with a point counts
+        SequenceRow{"5+3E4=", "0'9\"", 9, opNone},      // clear entry keeps the calculation
+        SequenceRow{"5+3C2=", "0'2\"", 2, opNone},      // clear all drops it
         SequenceRow{"5f3F1/2-1=", "5'2-1/2\"", 62.5, opNone}));
 
 struct ErrorRow {

@@ -21,8 +21,8 @@ TEST(OptionLists, Entries) {
     EXPECT_EQ(RoundEntries(okFractional),
               (Strings{"1 Inch", "1/2 Inch", "1/4 Inch", "1/8 Inch", "1/16 Inch", "1/32 Inch",
                        "1/64 Inch", "1/128 Inch", "1/256 Inch"}));
-    EXPECT_EQ(RoundEntries(okDecimal), (Strings{"1", "0.1", "0.01", "0.001", "0.0001", "1E-05",
-                                                "1E-06", "1E-07", "1E-08"}));
+    EXPECT_EQ(RoundEntries(okDecimal),
+              (Strings{"1", "0.1", "0.01", "0.001", "0.0001", "1E-05", "1E-06", "1E-07", "1E-08"}));
 }
 
 TEST(OptionLists, FirstChoiceSelectsTheDefaults) {
@@ -38,9 +38,9 @@ TEST(OptionLists, FirstChoiceSelectsTheDefaults) {
 }
 
 struct CarryRow {
-    int from;           // kind chosen before
-    int formatBefore;   // its cmbFormat position
-    int to;             // kind chosen now
+    int from;          // kind chosen before
+    int formatBefore;  // its cmbFormat position
+    int to;            // kind chosen now
     int formatAfter;
     const char* entryAfter;
 };
@@ -90,7 +90,8 @@ TEST(OptionLists, DisplayOptionsMirrorThePanel) {
     const struct {
         int format;
         Units units;
-    } decimal[] = {{0, Units::None}, {1, Units::FeetAndInches}, {2, Units::Feet}, {3, Units::Inches}};
+    } decimal[] = {
+        {0, Units::None}, {1, Units::FeetAndInches}, {2, Units::Feet}, {3, Units::Inches}};
     for (const auto& row : decimal) {
         panel.formatPos = row.format;
         panel.roundPos = row.format + 5;

@@ -12,7 +12,7 @@ namespace plumbrule::testing {
 // expect, and closes it, so a window test never hangs on a message box.
 // Create one in the fixture; it watches while any event loop runs.
 class ModalWatchdog {
-public:
+  public:
     ModalWatchdog() {
         timer_.setInterval(50);
         QObject::connect(&timer_, &QTimer::timeout, &timer_, [] {
@@ -25,7 +25,7 @@ public:
         timer_.start();
     }
 
-private:
+  private:
     QTimer timer_;
 };
 

@@ -22,7 +22,7 @@ namespace plumbrule::testing {
 // A real main window on the offscreen platform with the message box and the
 // settings store faked; controls are found by objectName.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { window.reset(); }
 
     // Creates the window and runs its start-up with the saved values in `settings`.
@@ -60,20 +60,34 @@ protected:
 
     static const char* buttonFor(char key) {
         switch (key) {
-            case '.': return "cmdDot";
-            case 'f': return "cmdFeet";
-            case 'i': return "cmdInches";
-            case 'F': return "cmdFraction";
-            case 'N': return "cmdNeg";
-            case 'B': return "cmdBack";
-            case 'E': return "cmdDelete";
-            case 'C': return "cmdAC";
-            case '+': return "cmdAdd";
-            case '-': return "cmdSubtract";
-            case '*': return "cmdMultiply";
-            case '/': return "cmdDivide";
-            case '=': return "cmdEquals";
-            default: return "no such key";
+            case '.':
+                return "cmdDot";
+            case 'f':
+                return "cmdFeet";
+            case 'i':
+                return "cmdInches";
+            case 'F':
+                return "cmdFraction";
+            case 'N':
+                return "cmdNeg";
+            case 'B':
+                return "cmdBack";
+            case 'E':
+                return "cmdDelete";
+            case 'C':
+                return "cmdAC";
+            case '+':
+                return "cmdAdd";
+            case '-':
+                return "cmdSubtract";
+            case '*':
+                return "cmdMultiply";
+            case '/':
+                return "cmdDivide";
+            case '=':
+                return "cmdEquals";
+            default:
+                return "no such key";
         }
     }
 
@@ -84,7 +98,9 @@ protected:
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     }
     // Selects a list position as the user's choice from the drop-down does.
-    void select(const char* list, int position) { control<QComboBox>(list)->setCurrentIndex(position); }
+    void select(const char* list, int position) {
+        control<QComboBox>(list)->setCurrentIndex(position);
+    }
     int selected(const char* list) const { return control<QComboBox>(list)->currentIndex(); }
     std::string selectedText(const char* list) const {
         return control<QComboBox>(list)->currentText().toStdString();

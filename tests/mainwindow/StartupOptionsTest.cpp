@@ -45,9 +45,8 @@ TEST_F(StartUp, FirstRunWithAnEmptyStore) {
 }
 
 TEST_F(StartUp, RestoresEverySavedValue) {
-    settings.values = {{"Top", "1500"},        {"Left", "3000"}, {"ShowOptions", "True"},
-                       {"Output", "1"},        {"Format", "2"},  {"Round", "3"},
-                       {"ListCount", "25"}};
+    settings.values = {{"Top", "1500"}, {"Left", "3000"}, {"ShowOptions", "True"}, {"Output", "1"},
+                       {"Format", "2"}, {"Round", "3"},   {"ListCount", "25"}};
     frmMain& shown = start();
     EXPECT_EQ(shown.pos(), QPoint(200, 100));
     expectShown(shown, control<QPushButton>("cmdOptions"));
@@ -78,8 +77,8 @@ TEST_F(StartUp, FractionalChoicesAreRestoredToo) {
 struct GarbageRow {
     const char* name;
     const char* text;
-    bool shown;          // options panel
-    int output;          // 0 fractional, 1 decimal
+    bool shown;  // options panel
+    int output;  // 0 fractional, 1 decimal
     int format;
     int round;
     int listCount;
@@ -95,7 +94,8 @@ TEST_P(Garbage, NeverStopsStartUp) {
     EXPECT_EQ(display(), "0");
     EXPECT_EQ(shown.blnShowOptions(), row.shown);
     EXPECT_EQ(shown.height(), row.shown ? shownHeight : foldedHeight);
-    EXPECT_TRUE(control<QRadioButton>(row.output == 1 ? "optOutput_1" : "optOutput_0")->isChecked());
+    EXPECT_TRUE(
+        control<QRadioButton>(row.output == 1 ? "optOutput_1" : "optOutput_0")->isChecked());
     EXPECT_EQ(selected("cmbFormat"), row.format);
     EXPECT_EQ(selected("cmbRound"), row.round);
     EXPECT_EQ(shown.lngListCount(), row.listCount);
@@ -134,10 +134,10 @@ TEST_F(StartUp, APositionOffEveryScreenKeepsTheDefaultPlacement) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const std::string farRight = std::to_string((screen.right() + 50) * 15);
     const std::string farDown = std::to_string((screen.bottom() + 50) * 15);
-    for (const auto& [top, left] : {std::pair{std::string("-150000"), std::string("-150000")},
-                                    std::pair{std::string("0"), farRight},
-                                    std::pair{farDown, std::string("0")},
-                                    std::pair{std::string("3e38"), std::string("0")}}) {
+    for (const auto& [top, left] :
+         {std::pair{std::string("-150000"), std::string("-150000")},
+          std::pair{std::string("0"), farRight}, std::pair{farDown, std::string("0")},
+          std::pair{std::string("3e38"), std::string("0")}}) {
         settings.values = {{"Top", top}, {"Left", left}};
         EXPECT_EQ(start().pos(), placed) << top << ", " << left;
         window.reset();
@@ -158,9 +158,9 @@ TEST_F(ShutDown, WritesTheExactTextsInOrder) {
     window->move(200, 100);
     window->close();
     using Write = std::pair<std::string, std::string>;
-    const std::vector<Write> expected = {{"Top", "1500"},        {"Left", "3000"},
+    const std::vector<Write> expected = {{"Top", "1500"},          {"Left", "3000"},
                                          {"ShowOptions", "False"}, {"Output", "0"},
-                                         {"Format", "1"},        {"Round", "4"}};
+                                         {"Format", "1"},          {"Round", "4"}};
     EXPECT_EQ(settings.writes, expected);
 }
 
@@ -173,9 +173,8 @@ TEST_F(ShutDown, WritesTheChangedChoices) {
     select("cmbRound", 7);
     window->close();
     using Write = std::pair<std::string, std::string>;
-    const std::vector<Write> expected = {{"Top", "555"},          {"Left", "0"},
-                                         {"ShowOptions", "True"}, {"Output", "1"},
-                                         {"Format", "2"},         {"Round", "7"}};
+    const std::vector<Write> expected = {{"Top", "555"},  {"Left", "0"},   {"ShowOptions", "True"},
+                                         {"Output", "1"}, {"Format", "2"}, {"Round", "7"}};
     EXPECT_EQ(settings.writes, expected);
     EXPECT_EQ(settings.values.count("ListCount"), 0u) << "never written";
 }

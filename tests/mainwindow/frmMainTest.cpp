@@ -22,24 +22,24 @@ struct Placement {
 TEST_F(Window, ControlsSitAtTheirDesignedPlaces) {
     start();
     const Placement controls[] = {
-        {"Picture1", 60, 90, 345, 330},       {"lblDisplay", 405, 90, 3975, 330},
-        {"cmdNum_1", 90, 540, 330, 285},      {"cmdNum_2", 450, 540, 330, 285},
-        {"cmdNum_3", 810, 540, 330, 285},     {"cmdDivide", 1215, 540, 330, 285},
-        {"cmdFeet", 1620, 540, 330, 285},     {"cmdBack", 2070, 540, 375, 285},
-        {"cmdDelete", 2520, 540, 375, 285},   {"cmdAC", 2970, 540, 375, 285},
-        {"cmdHistory", 3510, 540, 870, 285},  {"cmdNum_4", 90, 855, 330, 285},
-        {"cmdNum_5", 450, 855, 330, 285},     {"cmdNum_6", 810, 855, 330, 285},
-        {"cmdMultiply", 1215, 855, 330, 285}, {"cmdInches", 1620, 855, 330, 285},
-        {"cmdStair", 2070, 855, 1275, 285},   {"cmdStore", 3510, 855, 870, 285},
-        {"cmdNum_7", 90, 1170, 330, 285},     {"cmdNum_8", 450, 1170, 330, 285},
-        {"cmdNum_9", 810, 1170, 330, 285},    {"cmdSubtract", 1215, 1170, 330, 285},
+        {"Picture1", 60, 90, 345, 330},        {"lblDisplay", 405, 90, 3975, 330},
+        {"cmdNum_1", 90, 540, 330, 285},       {"cmdNum_2", 450, 540, 330, 285},
+        {"cmdNum_3", 810, 540, 330, 285},      {"cmdDivide", 1215, 540, 330, 285},
+        {"cmdFeet", 1620, 540, 330, 285},      {"cmdBack", 2070, 540, 375, 285},
+        {"cmdDelete", 2520, 540, 375, 285},    {"cmdAC", 2970, 540, 375, 285},
+        {"cmdHistory", 3510, 540, 870, 285},   {"cmdNum_4", 90, 855, 330, 285},
+        {"cmdNum_5", 450, 855, 330, 285},      {"cmdNum_6", 810, 855, 330, 285},
+        {"cmdMultiply", 1215, 855, 330, 285},  {"cmdInches", 1620, 855, 330, 285},
+        {"cmdStair", 2070, 855, 1275, 285},    {"cmdStore", 3510, 855, 870, 285},
+        {"cmdNum_7", 90, 1170, 330, 285},      {"cmdNum_8", 450, 1170, 330, 285},
+        {"cmdNum_9", 810, 1170, 330, 285},     {"cmdSubtract", 1215, 1170, 330, 285},
         {"cmdFraction", 1620, 1170, 330, 285}, {"cmdRecall", 3510, 1170, 870, 285},
-        {"cmdNum_0", 90, 1485, 330, 285},     {"cmdNeg", 450, 1485, 330, 285},
-        {"cmdDot", 810, 1485, 330, 285},      {"cmdAdd", 1215, 1485, 330, 285},
-        {"cmdEquals", 1620, 1485, 330, 285},  {"cmdOptions", 2070, 1485, 1275, 285},
-        {"cmdAbout", 3510, 1485, 870, 285},   {"Frame1", 90, 1845, 4290, 960},
-        {"optOutput_0", 135, 225, 1185, 195}, {"optOutput_1", 1440, 225, 960, 195},
-        {"Label1", 2475, 225, 1410, 195},     {"cmbFormat", 135, 495, 2220, 315},
+        {"cmdNum_0", 90, 1485, 330, 285},      {"cmdNeg", 450, 1485, 330, 285},
+        {"cmdDot", 810, 1485, 330, 285},       {"cmdAdd", 1215, 1485, 330, 285},
+        {"cmdEquals", 1620, 1485, 330, 285},   {"cmdOptions", 2070, 1485, 1275, 285},
+        {"cmdAbout", 3510, 1485, 870, 285},    {"Frame1", 90, 1845, 4290, 960},
+        {"optOutput_0", 135, 225, 1185, 195},  {"optOutput_1", 1440, 225, 960, 195},
+        {"Label1", 2475, 225, 1410, 195},      {"cmbFormat", 135, 495, 2220, 315},
         {"cmbRound", 2475, 495, 1680, 315},
     };
     const auto px = [](int twips) { return (twips + 7) / 15; };
@@ -144,9 +144,9 @@ TEST_F(Window, EveryClickGivesTheFocusBackToTheWindow) {
     start();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    for (const char* name : {"cmdNum_5", "cmdFeet", "cmdAdd", "cmdNum_3", "cmdEquals", "cmdNeg",
-                             "cmdBack", "cmdDelete", "cmdAC", "cmdOptions", "cmdStore",
-                             "cmdRecall", "cmdHistory"}) {
+    for (const char* name :
+         {"cmdNum_5", "cmdFeet", "cmdAdd", "cmdNum_3", "cmdEquals", "cmdNeg", "cmdBack",
+          "cmdDelete", "cmdAC", "cmdOptions", "cmdStore", "cmdRecall", "cmdHistory"}) {
         window->clearFocus();
         click(name);
         EXPECT_TRUE(window->hasFocus()) << name;
@@ -160,7 +160,7 @@ TEST_F(Window, WorkedSequenceByClicks) {
         const char* display;
         int indicator;
     } steps[] = {
-        {"5f+", "5'0\"", 1}, {"3i*", "5'3\"", 3}, {"2=", "10'6\"", 5},
+        {"5f+", "5'0\"", 1}, {"3i*", "5'3\"", 3},    {"2=", "10'6\"", 5},
         {"/", "10'6\"", 4},  {"4=", "2'7-1/2\"", 5},
     };
     for (const auto& step : steps) {
@@ -192,14 +192,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ClickRow{"12", "12", 5}, ClickRow{"5B7", "07", 5},
                       ClickRow{"5f3i=.", "0.", 5}, ClickRow{"5f3i=F", "0-", 5},
                       ClickRow{"5f3i=4", "4", 5}, ClickRow{"5f3F1/2", "5'3-1/2", 5},
-                      ClickRow{"5+F", "0-", 1}, ClickRow{"3F//", "3-//", 5},
-                      ClickRow{"N", "0", 5}, ClickRow{"5N", "-5", 5}, ClickRow{"5NN", "5", 5},
-                      ClickRow{"5f3iE", "", 5}, ClickRow{"5f3iEN", "-", 5},
-                      ClickRow{"5+3EE", "0", 5}, ClickRow{"5+=", "0'10\"", 5},
-                      ClickRow{"5+3==", "0'8\"", 5}, ClickRow{"10/3=", "0'3-5/16\"", 5},
-                      ClickRow{"5++", "0'10\"", 1}, ClickRow{"5+.5+", "0'5-1/2\"", 1},
-                      ClickRow{"5+3E4=", "0'9\"", 5}, ClickRow{"5+3C2=", "0'2\"", 5},
-                      ClickRow{"5-", "0'5\"", 2}, ClickRow{"5*", "0'5\"", 3}));
+                      ClickRow{"5+F", "0-", 1}, ClickRow{"3F//", "3-//", 5}, ClickRow{"N", "0", 5},
+                      ClickRow{"5N", "-5", 5}, ClickRow{"5NN", "5", 5}, ClickRow{"5f3iE", "", 5},
+                      ClickRow{"5f3iEN", "-", 5}, ClickRow{"5+3EE", "0", 5},
+                      ClickRow{"5+=", "0'10\"", 5}, ClickRow{"5+3==", "0'8\"", 5},
+                      ClickRow{"10/3=", "0'3-5/16\"", 5}, ClickRow{"5++", "0'10\"", 1},
+                      ClickRow{"5+.5+", "0'5-1/2\"", 1}, ClickRow{"5+3E4=", "0'9\"", 5},
+                      ClickRow{"5+3C2=", "0'2\"", 5}, ClickRow{"5-", "0'5\"", 2},
+                      ClickRow{"5*", "0'5\"", 3}));
 
 struct ErrorClickRow {
     const char* keys;
@@ -309,9 +309,9 @@ TEST_F(Window, AccessibleIdsGiveEveryControlItsObjectNameAsDescription) {
     }
     EXPECT_GE(checked, 37);
     EXPECT_EQ(accessibleText(window.get(), QAccessible::Description), QStringLiteral("frmMain"));
-    for (const char* name : {"lblDisplay", "Picture1", "cmdNum_0", "cmdNum_9", "optOutput_0",
-                             "optOutput_1", "cmbFormat", "cmbRound", "Frame1", "Label1",
-                             "cmdOptions"}) {
+    for (const char* name :
+         {"lblDisplay", "Picture1", "cmdNum_0", "cmdNum_9", "optOutput_0", "optOutput_1",
+          "cmbFormat", "cmbRound", "Frame1", "Label1", "cmdOptions"}) {
         EXPECT_EQ(accessibleText(control(name), QAccessible::Description).toStdString(), name);
     }
     // The display still reads as its text.

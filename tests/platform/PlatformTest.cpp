@@ -67,8 +67,8 @@ TEST(QtSettingsStore, HandEditedValuesReadBackAsWritten) {
 
 TEST(QtSettingsStore, UserScopeFileOfPlumbriteAndPlumbrule) {
     QtSettingsStore store;
-    const QString expected = qEnvironmentVariable("XDG_CONFIG_HOME") +
-                             QStringLiteral("/Plumbrite/Plumbrule.conf");
+    const QString expected =
+        qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Plumbrite/Plumbrule.conf");
     ASSERT_FALSE(qEnvironmentVariable("XDG_CONFIG_HOME").isEmpty());
     EXPECT_EQ(QDir::cleanPath(store.fileName()), QDir::cleanPath(expected));
 }
@@ -89,8 +89,8 @@ TEST(QtSettingsStore, MainWindowRoundTrip) {
         window.close();
     }
     const QString file = readFile(path);
-    for (const char* line : {"Top=1350", "Left=2250", "ShowOptions=True", "Output=1", "Format=1",
-                             "Round=4"}) {
+    for (const char* line :
+         {"Top=1350", "Left=2250", "ShowOptions=True", "Output=1", "Format=1", "Round=4"}) {
         EXPECT_TRUE(file.contains(QLatin1String(line))) << line << "\n" << file.toStdString();
     }
     QtSettingsStore store(path);

@@ -1,0 +1,112 @@
+// Typing speed with a growing history tape: types keyboard calculations
+// through frmMain::Form_KeyDown with the main window and the history window
+// shown (offscreen unless a platform is chosen), and reports the median time
+// of one key for the first and the last 1,000 keys, and the total.
+//
+//   typing_bench [calculations]      (default 100000)
+//
+// The tape must not slow typing down: the last median should stay within
+// 1.5 times the first.
+#include <QApplication>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "entry/KeyboardMap.h"
+#include "history/frmHistory.h"
+#include "mainwindow/frmMain.h"
+#include "platform/MessageDialog.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+
+using namespace plumbrule;
+
+class SilentMessages : public MessageDialog {
+public:
+    void show(const std::string&, MessageIcon, const std::string&) override { ++shown; }
+    int shown = 0;
+};
+
+class MemorySettings : public SettingsStore {
+public:
+    Value ReadValue(const std::string& name) override {
+        const auto found = values.find(name);
+        return found == values.end() ? Value{} : Value{found->second, true};
+    }
+    void WriteValue(const std::string& name, const std::string& text) override { values[name] = text; }
+    std::map<std::string, std::string> values;
+};
+
+double median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+// One calculation as typed: a number, an operator, a number, Enter; numbers
+// of one to three digits from a fixed pseudo-random sequence.
+void appendCalculation(std::vector<std::pair<int, int>>& keys, unsigned& seed) {
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7fff; };
+    auto number = [&] {
+        const unsigned digits = 1 + next() % 3;
+        for (unsigned i = 0; i < digits; ++i) keys.push_back({vk0 + 1 + static_cast<int>(next() % 9), 0});
+    };
+    static const std::pair<int, int> operators[] = {
+        {vkOemPlus, maskShift}, {vkOemMinus, 0}, {vk8, maskShift}, {vkOem2, 0}};
+    number();
+    keys.push_back(operators[next() % 4]);
+    number();
+    keys.push_back({vkReturn, 0});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const long calculations = argc > 1 ? std::atol(argv[1]) : 100000;
+
+    SilentMessages messages;
+    MemorySettings settings;
+    settings.values = {{"Output", "1"}, {"Format", "0"}};  // decimal, unit form None
+    frmMain window(messages, settings);
+    window.Form_Load();
+    window.cmdHistory_Click();  // the history window shown beside it
+
+    std::vector<std::pair<int, int>> keys;
+    unsigned seed = 20261207;
+    for (long i = 0; i < calculations; ++i) appendCalculation(keys, seed);
+
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> perKey;
+    perKey.reserve(keys.size());
+    const auto start = Clock::now();
+    for (const auto& [code, mask] : keys) {
+        const auto before = Clock::now();
+        window.Form_KeyDown(code, mask);
+        QCoreApplication::processEvents();  // let the windows repaint, as between real key presses
+        perKey.push_back(std::chrono::duration<double, std::micro>(Clock::now() - before).count());
+    }
+    const double total = std::chrono::duration<double>(Clock::now() - start).count();
+
+    const std::size_t window1000 = std::min<std::size_t>(1000, perKey.size());
+    const double first = median({perKey.begin(), perKey.begin() + window1000});
+    const double last = median({perKey.end() - window1000, perKey.end()});
+    const auto* Text1 = window.historyWindow()->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    std::printf("calculations          %ld\n", calculations);
+    std::printf("keys                  %zu\n", perKey.size());
+    std::printf("tape                  %zu bytes, %d lines in Text1\n", window.historyTape().text().size(),
+                Text1->document()->blockCount());
+    std::printf("median first 1000     %.2f us/key\n", first);
+    std::printf("median last 1000      %.2f us/key\n", last);
+    std::printf("last / first          %.2f (target <= 1.5)\n", last / first);
+    std::printf("total                 %.2f s\n", total);
+    window.close();
+    return last <= 1.5 * first ? 0 : 1;
+}

@@ -1,0 +1,54 @@
+#include "history/HistoryExport.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "history/HistoryTape.h"
+#include "platform/FileWriter.h"
+#include "platform/MessageDialog.h"
+#include "platform/SaveDialog.h"
+
+namespace plumbrule {
+
+namespace {
+
+std::string lowerCase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+}  // namespace
+
+std::string ExportFileName(std::string_view chosen) {
+    const std::size_t slash = chosen.find_last_of("/\\");
+    const std::string_view fileName =
+        slash == std::string_view::npos ? chosen : chosen.substr(slash + 1);
+    std::string name(chosen);
+    if (lowerCase(fileName).find(".txt") == std::string::npos) name += ".txt";
+    return name;
+}
+
+std::string ExportBytes(std::string_view tape) {
+    std::string bytes(tape);
+    bytes += CRLF;
+    return bytes;
+}
+
+ExportOutcome ExportHistory(std::string_view tape, const ExportServices& services) {
+    const std::string chosen = services.dialog.askFileName(
+        {"Export History List to a File...", services.folder, "History.txt", "*.txt"});
+    if (chosen.empty()) return ExportOutcome::Cancelled;
+
+    const std::string path = ExportFileName(chosen);
+    const FileWriter::Result result = services.writer.writeFile(path, ExportBytes(tape));
+    if (result.ok) return ExportOutcome::Written;
+
+    std::string message = "The history could not be exported to " + path + ".";
+    if (!result.error.empty()) message += "\n" + result.error;
+    services.messages.show(message, MessageIcon::Exclamation);
+    return ExportOutcome::Failed;
+}
+
+}  // namespace plumbrule

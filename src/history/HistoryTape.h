@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The history tape: a plain-text record of the calculations typed on the
+// keyboard. Lines are separated by CR LF; the last line normally has no line
+// break, because each write ends where the next one continues:
+//   "5\r\n+ 3\r\n= 8"
+// The tape lives for the whole run. The history window only shows it; hiding
+// or closing that window keeps the tape, and only Clear empties it.
+namespace plumbrule {
+
+inline constexpr std::string_view CRLF = "\r\n";
+
+// Told of every change of the tape, so a view can follow it piece by piece
+// (append, or take a few characters off the end) instead of redrawing the
+// whole text on every key.
+class HistoryTapeListener {
+public:
+    virtual ~HistoryTapeListener() = default;
+    // `text` was added at the end of the tape.
+    virtual void tapeAppended(std::string_view text) = 0;
+    // `removed`, the old end of the tape, was taken off; `text` then added.
+    virtual void tapeTailReplaced(std::string_view removed, std::string_view text) = 0;
+    // The tape is now empty.
+    virtual void tapeCleared() = 0;
+    // The keyboard asks for the end of the tape to be in view.
+    virtual void tapeCaretToEnd() = 0;
+};
+
+class HistoryTape {
+public:
+    const std::string& text() const { return text_; }
+    bool empty() const { return text_.empty(); }
+
+    // One listener at a time (the history window while it is loaded), or none.
+    void setListener(HistoryTapeListener* listener) { listener_ = listener; }
+
+    // append("+ ") on "5\r\n" -> "5\r\n+ "
+    void append(std::string_view text);
+
+    // Replaces the last two characters by `token` ("5\r\n+ " -> "5\r\n- ").
+    // A tape shorter than two characters loses what it has, then gets the token.
+    void replaceLastTwo(std::string_view token);
+
+    // The Clear menu command.
+    void clear();
+
+    // Passes the keyboard's "caret to the end" on to the view.
+    void moveCaretToEnd();
+
+private:
+    std::string text_;
+    HistoryTapeListener* listener_ = nullptr;
+};
+
+// The operator token of a pending-operation code: 1 "+ ", 2 "- ", 3 "* ",
+// 4 "/ "; any other code has none ("").
+std::string_view OperatorToken(std::int32_t op);
+
+// RecordHistory(tape, entry, lngPendingOp): the only writer of the tape.
+// The entry "ChangeOp" (exact) replaces the last two characters of the tape by
+// the token of lngPendingOp (a code outside 1..4 only shortens the tape);
+// every other entry is appended unchanged.
+//   tape "5\r\n+ ", RecordHistory(tape, "ChangeOp", opSubtract) -> "5\r\n- "
+//   tape "5",       RecordHistory(tape, "\r\n+ ", 0)            -> "5\r\n+ "
+void RecordHistory(HistoryTape& tape, std::string_view entry, std::int32_t lngPendingOp);
+
+}  // namespace plumbrule

@@ -1,0 +1,177 @@
+#include "history/frmHistory.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include "history/HistoryExport.h"
+#include "history/HistoryPlacement.h"
+#include "platform/SettingsStore.h"
+
+namespace plumbrule {
+
+namespace {
+
+// 15 twips make one pixel at 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+
+// Text1 holds one paragraph per tape line: a CR LF is one line break there.
+QString widgetText(std::string_view tape) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(tape.size()));
+    for (std::size_t i = 0; i < tape.size(); ++i) {
+        const char c = tape[i];
+        if (c == '\r' && i + 1 < tape.size() && tape[i + 1] == '\n') continue;
+        text += c == '\r' ? QChar('\n') : QChar::fromLatin1(c);
+    }
+    return text;
+}
+
+bool accessibleIds() { return qEnvironmentVariable("PLUMBRULE_ACCESSIBLE_IDS") == "1"; }
+
+}  // namespace
+
+frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
+    : QMainWindow(parent), tape_(tape), services_(services) {
+    setObjectName("frmHistory");
+    setWindowTitle("History - Plumbrule");
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    Text1_ = new QPlainTextEdit(client);
+    Text1_->setObjectName("Text1");
+    Text1_->setAccessibleName("History tape");
+    if (accessibleIds()) Text1_->setAccessibleDescription("Text1");
+    Text1_->setReadOnly(true);
+    Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QPalette colours = Text1_->palette();
+    colours.setColor(QPalette::Base, Qt::black);
+    colours.setColor(QPalette::Text, QColor(0, 192, 0));
+    Text1_->setPalette(colours);
+    QFont font("System");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    Text1_->setFont(font);
+    Text1_->setGeometry(45 / kTwipsPerPixel, 45 / kTwipsPerPixel, 3300 / kTwipsPerPixel,
+                        4695 / kTwipsPerPixel);
+
+    buildMenus();
+    // The designed client area, 3405 x 4800 twips, below the menu bar.
+    resize(3405 / kTwipsPerPixel, 4800 / kTwipsPerPixel + menuBar()->sizeHint().height());
+
+    renderWholeTape();
+    tape_.setListener(this);
+}
+
+frmHistory::~frmHistory() { tape_.setListener(nullptr); }
+
+void frmHistory::buildMenus() {
+    QMenu* mnuFile = menuBar()->addMenu("File");
+    mnuFile->setObjectName("mnuFile");
+    QAction* mnuExport = mnuFile->addAction("Export to File...");
+    mnuExport->setObjectName("mnuExport");
+    QAction* Space1 = mnuFile->addSeparator();
+    Space1->setObjectName("Space1");
+    QAction* mnuClose = mnuFile->addAction("Close");
+    mnuClose->setObjectName("mnuClose");
+    // Clear is a command on the bar itself, not a menu.
+    QAction* mnuClear = menuBar()->addAction("Clear");
+    mnuClear->setObjectName("mnuClear");
+
+    connect(mnuExport, &QAction::triggered, this, &frmHistory::mnuExport_Click);
+    connect(mnuClose, &QAction::triggered, this, &frmHistory::mnuClose_Click);
+    connect(mnuClear, &QAction::triggered, this, &frmHistory::mnuClear_Click);
+}
+
+void frmHistory::load() {
+    if (!loaded_) Form_Load();
+}
+
+void frmHistory::unload() {
+    if (!loaded_) return;
+    Form_Unload();
+    hide();
+}
+
+// A saved coordinate that cannot be used leaves the default placement.
+void frmHistory::Form_Load() {
+    loaded_ = true;
+    const std::optional<int> top = ReadHistoryCoordinate(services_.settings.ReadValue("HistTop"));
+    const std::optional<int> left = ReadHistoryCoordinate(services_.settings.ReadValue("HistLeft"));
+    if (top || left) {
+        const int x = left ? *left / kTwipsPerPixel : pos().x();
+        const int y = top ? *top / kTwipsPerPixel : pos().y();
+        move(x, y);
+    }
+    Form_Resize();
+}
+
+void frmHistory::Form_Unload() {
+    loaded_ = false;
+    services_.settings.WriteValue("HistTop", HistoryCoordinateText(pos().y() * kTwipsPerPixel));
+    services_.settings.WriteValue("HistLeft", HistoryCoordinateText(pos().x() * kTwipsPerPixel));
+}
+
+void frmHistory::Form_Resize() {
+    const QRect outer = frameGeometry();
+    const TextBoxSize size =
+        HistoryTextBoxSize(outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+    Text1_->resize(size.width / kTwipsPerPixel, size.height / kTwipsPerPixel);
+}
+
+void frmHistory::closeEvent(QCloseEvent* event) {
+    if (loaded_) Form_Unload();
+    event->accept();
+}
+
+void frmHistory::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmHistory::mnuExport_Click() {
+    ExportHistory(tape_.text(), {services_.dialog, services_.writer, services_.messages,
+                                 QCoreApplication::applicationDirPath().toStdString()});
+}
+
+void frmHistory::mnuClose_Click() { close(); }
+
+void frmHistory::mnuClear_Click() { tape_.clear(); }
+
+void frmHistory::renderWholeTape() {
+    Text1_->setPlainText(widgetText(tape_.text()));
+    Text1_->moveCursor(QTextCursor::End);
+}
+
+void frmHistory::tapeAppended(std::string_view text) {
+    QTextCursor end(Text1_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(widgetText(text));
+}
+
+void frmHistory::tapeTailReplaced(std::string_view removed, std::string_view text) {
+    // Taking off the LF of a CR LF would leave a lone CR that Text1 cannot
+    // show apart from a line break: draw the whole tape again instead.
+    const std::string& now = tape_.text();
+    const std::size_t kept = now.size() - text.size();
+    if (!removed.empty() && removed.front() == '\n' && kept > 0 && now[kept - 1] == '\r') {
+        renderWholeTape();
+        return;
+    }
+    QTextCursor end(Text1_->document());
+    end.movePosition(QTextCursor::End);
+    end.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor,
+                     static_cast<int>(widgetText(removed).size()));
+    end.insertText(widgetText(text));
+}
+
+void frmHistory::tapeCleared() { Text1_->clear(); }
+
+void frmHistory::tapeCaretToEnd() { Text1_->moveCursor(QTextCursor::End); }
+
+}  // namespace plumbrule

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QMainWindow>
+#include <string>
+
+#include "history/HistoryTape.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+
+namespace plumbrule {
+
+class FileWriter;
+class MessageDialog;
+class SaveDialog;
+class SettingsStore;
+
+// The history window "History - Plumbrule": shows the tape in Text1, green on
+// black, and offers File > Export to File..., File > Close, and Clear.
+//
+// The window only shows the tape, which the main window's logic owns for the
+// whole run: unloading the window (Close, its close box, the History button,
+// shut-down) hides it and saves its position, and the tape stays. Text1
+// follows the tape change by change, never by rewriting the whole text.
+class frmHistory : public QMainWindow, private HistoryTapeListener {
+    Q_OBJECT
+public:
+    struct Services {
+        SettingsStore& settings;  // "HistTop", "HistLeft"
+        SaveDialog& dialog;
+        FileWriter& writer;
+        MessageDialog& messages;
+    };
+
+    frmHistory(HistoryTape& tape, Services services, QWidget* parent = nullptr);
+    ~frmHistory() override;
+
+    // Loaded: the window has restored its position and receives the tape,
+    // shown or not. Loading does not show it.
+    bool isLoaded() const { return loaded_; }
+    void load();    // Form_Load when not loaded
+    void unload();  // Form_Unload and hide, when loaded
+
+    QPlainTextEdit* textBox() const { return Text1_; }
+
+    void mnuExport_Click();
+    void mnuClose_Click();
+    void mnuClear_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void Form_Resize();
+    void buildMenus();
+    void renderWholeTape();
+
+    void tapeAppended(std::string_view text) override;
+    void tapeTailReplaced(std::string_view removed, std::string_view text) override;
+    void tapeCleared() override;
+    void tapeCaretToEnd() override;
+
+    HistoryTape& tape_;
+    Services services_;
+    QPlainTextEdit* Text1_ = nullptr;
+    bool loaded_ = false;
+};
+
+}  // namespace plumbrule

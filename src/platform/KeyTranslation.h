@@ -1,0 +1,31 @@
+#pragma once
+
+#include <Qt>
+
+class QKeyEvent;
+
+namespace plumbrule {
+
+// A key press as the calculator's keyboard map reads it: the virtual-key code
+// a US keyboard reports and the mask Shift 1, Ctrl 2, Alt 4.
+struct KeyPress {
+    int KeyCode = 0;  // 0: a key the map has no code for
+    int Shift = 0;
+
+    friend bool operator==(const KeyPress&, const KeyPress&) = default;
+};
+
+// Both symbols of a key give that key's code, so Shift+= arriving as Key_Plus
+// is still the = key:
+//   Key_Plus + Shift            -> {187, 1}    Key_Equal          -> {187, 0}
+//   Key_QuoteDbl + Shift        -> {222, 1}    Key_Asterisk+Shift -> {56, 1}
+//   Key_Asterisk + Shift + Ctrl -> {56, 3}
+// Keypad keys are told apart by the keypad modifier:
+//   Key_7 + Keypad -> {103, 0}   Key_Plus + Keypad -> {107, 0}
+//   Key_Enter + Keypad -> {13, 0}
+// Presses of Shift, Ctrl and Alt themselves have their own bit set:
+//   Key_Shift (with or without Shift) -> {16, 1}   Key_Control -> {17, 2}
+KeyPress TranslateKey(int qtKey, Qt::KeyboardModifiers modifiers);
+KeyPress TranslateKey(const QKeyEvent& event);
+
+}  // namespace plumbrule

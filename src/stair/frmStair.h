@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "engine/DisplayOptions.h"
+#include "stair/StairCalculator.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace plumbrule {
+
+class MessageDialog;
+
+// The stair calculator window, "Stair Calculator": two sides of three boxes
+// (risers: Text1_0..Text1_2, treads: Text2_0..Text2_2) on a drawing of the
+// flight, the side chosen with optStair_0 "Risers" / optStair_1 "Treads",
+// cmdCalculate "Claculate", Command1 "Close" and the result labels lblRiser
+// and lblTread. The solving is StairCalculator's; the window only copies the
+// boxes in and the results out. The overall dimension in the result is
+// written in the output form `currentOptions` gives at the time of the click
+// (the main window's options).
+class frmStair : public QWidget {
+    Q_OBJECT
+public:
+    frmStair(MessageDialog& messages, std::function<DisplayOptions()> currentOptions,
+             QWidget* parent = nullptr);
+
+    const StairCalculator& calculator() const { return calculator_; }
+
+    void optStair_Click(int index);
+    void cmdCalculate_Click();
+    void Command1_Click();
+
+private:
+    void Form_Load();
+    void buildInputFrame();
+    void buildResultFrame();
+    void buildRightColumn();
+    void setFocusOrder();
+    void render();
+
+    StairCalculator calculator_;
+    std::function<DisplayOptions()> currentOptions_;
+    std::array<QLineEdit*, 3> Text1_{};
+    std::array<QLineEdit*, 3> Text2_{};
+    std::array<QRadioButton*, 2> optStair_{};
+    QLabel* lblRiser_ = nullptr;
+    QLabel* lblTread_ = nullptr;
+    QPushButton* cmdCalculate_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+};
+
+}  // namespace plumbrule

@@ -1,0 +1,86 @@
+#include "cli/CalcOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace plumbrule::cli {
+namespace {
+
+using Action = CommandLine::Action;
+using Style = DisplayOptions::Style;
+using Units = DisplayOptions::Units;
+
+TEST(CalcOptions, DefaultsAreTheFirstRunOptions) {
+    const CommandLine line = parseCommandLine({});
+    EXPECT_EQ(line.action, Action::Evaluate);
+    EXPECT_EQ(line.form.display, (DisplayOptions{Style::Fractional, Units::FeetAndInches, 4}));
+    EXPECT_FALSE(line.form.metric);
+    EXPECT_FALSE(line.hasExpression);
+}
+
+TEST(CalcOptions, ReadsEveryOptionInBothSpellings) {
+    const struct {
+        std::vector<std::string> arguments;
+        OutputForm expected;
+    } rows[] = {
+        {{"--style", "decimal"}, {{Style::Decimal, Units::FeetAndInches, 4}, {}}},
+        {{"--style=decimal", "--units=feet"}, {{Style::Decimal, Units::Feet, 4}, {}}},
+        {{"--units", "none", "--precision", "0"}, {{Style::Fractional, Units::None, 0}, {}}},
+        {{"--units=inches", "--precision=8"}, {{Style::Fractional, Units::Inches, 8}, {}}},
+        {{"--units", "feet-inches", "--style", "fractional"},
+         {{Style::Fractional, Units::FeetAndInches, 4}, {}}},
+        {{"--style", "decimal", "--units", "mm", "--precision", "1"},
+         {{Style::Decimal, Units::None, 1}, MetricUnit::Millimetres}},
+        {{"--units=cm", "--style=decimal"},
+         {{Style::Decimal, Units::None, 4}, MetricUnit::Centimetres}},
+        {{"--style=decimal", "--units=m"}, {{Style::Decimal, Units::None, 4}, MetricUnit::Metres}},
+        {{"--units=m", "--units=inches"}, {{Style::Fractional, Units::Inches, 4}, {}}},
+    };
+    for (const auto& row : rows) {
+        const CommandLine line = parseCommandLine(row.arguments);
+        EXPECT_EQ(line.action, Action::Evaluate) << line.problem;
+        EXPECT_EQ(line.form, row.expected) << row.arguments.front();
+    }
+}
+
+TEST(CalcOptions, RefusesBadOptionsValuesAndCombinations) {
+    const struct {
+        std::vector<std::string> arguments;
+        const char* problem;
+    } rows[] = {
+        {{"--style", "metric"}, "--style must be fractional or decimal, not \"metric\""},
+        {{"--units=yards"},
+         "--units must be none, feet-inches, inches, feet, mm, cm or m, not \"yards\""},
+        {{"--precision", "9"}, "--precision must be a whole number from 0 to 8, not \"9\""},
+        {{"--precision=-1"}, "--precision must be a whole number from 0 to 8, not \"-1\""},
+        {{"--precision", "04"}, "--precision must be a whole number from 0 to 8, not \"04\""},
+        {{"--precision"}, "--precision needs a value (see --help)"},
+        {{"--units", "feet"}, "--units feet needs --style decimal"},
+        {{"--style=fractional", "--units=mm"}, "--units mm needs --style decimal"},
+        {{"--units=cm"}, "--units cm needs --style decimal"},
+        {{"--colour"}, "unknown option \"--colour\" (see --help)"},
+    };
+    for (const auto& row : rows) {
+        const CommandLine line = parseCommandLine(row.arguments);
+        EXPECT_EQ(line.action, Action::Refuse) << row.arguments.front();
+        EXPECT_EQ(line.problem, row.problem);
+    }
+}
+
+TEST(CalcOptions, EverythingElseIsTheExpression) {
+    const CommandLine line =
+        parseCommandLine({"-6.25", "-", "--style", "decimal", "3", "--", "--x"});
+    EXPECT_EQ(line.action, Action::Evaluate);
+    EXPECT_TRUE(line.hasExpression);
+    EXPECT_EQ(line.expression, (std::vector<std::string>{"-6.25", "-", "3", "--x"}));
+    EXPECT_EQ(line.form.display.style, Style::Decimal);
+}
+
+TEST(CalcOptions, HelpAndVersion) {
+    EXPECT_EQ(parseCommandLine({"--help"}).action, Action::ShowHelp);
+    EXPECT_EQ(parseCommandLine({"5", "-h"}).action, Action::ShowHelp);
+    EXPECT_EQ(parseCommandLine({"--version"}).action, Action::ShowVersion);
+    EXPECT_NE(usageText().find("--precision 0-8"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace plumbrule::cli

@@ -1,0 +1,196 @@
+// Runs the plumbrule-calc binary as a script would: arguments, standard
+// input, standard output and error, exit status.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string shellQuote(const std::string& word) {
+    std::string quoted = "'";
+    for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+class PlumbruleCalc : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "plumbrule-calc-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Runs the binary with the arguments; standard input from `input` when
+    // given, otherwise from /dev/null.
+    Outcome run(const std::vector<std::string>& arguments, const std::string* input = nullptr) {
+        std::string command = shellQuote(PLUMBRULE_CALC);
+        for (const auto& argument : arguments) command += " " + shellQuote(argument);
+        fs::path inPath = "/dev/null";
+        if (input) {
+            inPath = dir_ / "in.txt";
+            std::ofstream(inPath, std::ios::binary) << *input;
+        }
+        command += " < " + shellQuote(inPath.string()) + " > " +
+                   shellQuote((dir_ / "out.txt").string()) + " 2> " +
+                   shellQuote((dir_ / "err.txt").string());
+        const int raw = std::system(command.c_str());
+        Outcome result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = readFile(dir_ / "out.txt");
+        result.err = readFile(dir_ / "err.txt");
+        return result;
+    }
+    Outcome runWithInput(const std::vector<std::string>& arguments, const std::string& input) {
+        return run(arguments, &input);
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(PlumbruleCalc, EvaluatesTheExpressionOfItsArguments) {
+    const struct {
+        std::vector<std::string> arguments;
+        const char* out;
+    } rows[] = {
+        {{"5'3-1/2\"", "+", "0-3/8", "*", "2"}, "10'7-3/4\"\n"},
+        {{"5'3-1/2\" + 0-3/8 * 2"}, "10'7-3/4\"\n"},  // one argument or several
+        {{"5'", "+ 3"}, "5'3\"\n"},
+        {{"-6.25"}, "-0'6-1/4\"\n"},
+        {{"--style", "decimal", "--units", "feet", "--precision", "2", "31.5"}, "2.62'\n"},
+        {{"--units=none", "10", "/", "3"}, "3-5/16\n"},
+        {{"--units", "inches", "--precision", "8", "10 / 3"}, "3-85/256\"\n"},
+        {{"--style=decimal", "--units=inches", "10 / 3"}, "3.333\"\n"},
+        {{"--style=decimal", "--units=mm", "--precision=1", "5'3-1/2\""}, "1612.9 mm\n"},
+        {{"--style=decimal", "--units=cm", "--precision=2", "1'"}, "30.48 cm\n"},
+        {{"--style=decimal", "--units=m", "--precision=3", "100'"}, "30.48 m\n"},
+        {{"59.99"}, "5'0\"\n"},
+        {{"--", "5", "-", "3"}, "0'2\"\n"},
+    };
+    for (const auto& row : rows) {
+        const Outcome r = run(row.arguments);
+        EXPECT_EQ(r.status, 0) << row.arguments.back();
+        EXPECT_EQ(r.out, row.out) << row.arguments.back();
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST_F(PlumbruleCalc, AnExpressionThatFailsPrintsTheReportAndExitsOne) {
+    const Outcome r = run({"5", "/", "0"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Error 11: Division by zero\n");
+    const Outcome unfinished = run({"3-"});
+    EXPECT_EQ(unfinished.status, 1);
+    EXPECT_EQ(unfinished.out, "Error 100: Invalid fractional or decimal input.\n");
+}
+
+TEST_F(PlumbruleCalc, BadOptionsGiveOneLineOnStandardErrorAndExitTwo) {
+    const std::vector<std::vector<std::string>> rows = {
+        {"--style", "metric", "1"},
+        {"--units", "yards", "1"},
+        {"--precision", "9", "1"},
+        {"--precision"},
+        {"--units", "feet", "1"},
+        {"--units", "mm", "1"},
+        {"--style=fractional", "--units=cm"},
+        {"--frobnicate"},
+    };
+    for (const auto& arguments : rows) {
+        const Outcome r = run(arguments);
+        EXPECT_EQ(r.status, 2) << arguments.front();
+        EXPECT_EQ(r.out, "");
+        ASSERT_FALSE(r.err.empty());
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;  // exactly one line
+        EXPECT_EQ(r.err.rfind("plumbrule-calc: ", 0), 0u) << r.err;
+    }
+}
+
+TEST_F(PlumbruleCalc, HelpAndVersionExitZero) {
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Usage: plumbrule-calc"), std::string::npos);
+    const Outcome version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "plumbrule-calc 1.5.0\n");
+}
+
+TEST_F(PlumbruleCalc, ReadsOneExpressionPerLineAndWritesOneLineEach) {
+    const std::string input =
+        "5' + 3\n"
+        "\n"
+        "10 / 3\r\n"
+        "3- + 1\n"
+        "5 +\n"
+        "   \n"
+        "5 / 0\n"
+        "4'11-15/16\" + 0-1/16";  // the last line has no line break
+    const Outcome r = runWithInput({}, input);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out,
+              "5'3\"\n"
+              "\n"
+              "0'3-5/16\"\n"
+              "Error 100: Invalid fractional or decimal input.\n"
+              "Error 13: Invalid input.\n"
+              "\n"
+              "Error 11: Division by zero\n"
+              "5'0\"\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(PlumbruleCalc, BatchExitsZeroWhenEveryLineEvaluated) {
+    const Outcome r = runWithInput({"--style", "decimal", "--units", "none"}, "1 + 1\n\n2.5 * 2\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "2\n\n5\n");
+    const Outcome empty = runWithInput({}, "");
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, "");
+}
+
+TEST_F(PlumbruleCalc, StreamsLongInputLineForLine) {
+    std::string input;
+    const int lines = 50000;
+    for (int i = 0; i < lines; ++i) {
+        input += i % 3 == 0 ? "5'3-1/2\" + 0-3/8\n" : i % 3 == 1 ? "10 / 3 * 2\n" : "1 / 0\n";
+    }
+    const Outcome r = runWithInput({}, input);
+    EXPECT_EQ(r.status, 1);
+    std::istringstream out(r.out);
+    std::string line;
+    int count = 0;
+    while (std::getline(out, line)) {
+        const char* expected = count % 3 == 0   ? "5'3-7/8\""
+                               : count % 3 == 1 ? "0'6-11/16\""
+                                                : "Error 11: Division by zero";
+        if (line != expected) {
+            ADD_FAILURE() << "line " << count + 1 << ": " << line;
+            break;
+        }
+        ++count;
+    }
+    EXPECT_EQ(count, lines);
+}
+
+}  // namespace

@@ -1,0 +1,240 @@
+#include "history/frmHistory.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
+
+#include "fakes/FakeMessageDialog.h"
+#include "fakes/FakeSaveDialog.h"
+#include "fakes/FakeSettingsStore.h"
+#include "platform/QtFileWriter.h"
+
+namespace plumbrule {
+namespace {
+
+// Text1 shows one paragraph per line; the tape separates lines by CR LF.
+std::string tapeOf(const QPlainTextEdit* box) {
+    return box->toPlainText().replace("\n", "\r\n").toStdString();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+    return file.readAll();
+}
+
+class frmHistoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        window = std::make_unique<frmHistory>(tape, frmHistory::Services{settings, dialog, writer, messages});
+        Text1 = window->findChild<QPlainTextEdit*>("Text1");
+        ASSERT_NE(Text1, nullptr);
+    }
+
+    QAction* action(const char* name) { return window->findChild<QAction*>(name); }
+
+    HistoryTape tape;
+    testing::FakeSettingsStore settings;
+    testing::FakeSaveDialog dialog;
+    QtFileWriter writer;
+    testing::FakeMessageDialog messages;
+    QTemporaryDir folder;
+    std::unique_ptr<frmHistory> window;
+    QPlainTextEdit* Text1 = nullptr;
+};
+
+TEST_F(frmHistoryTest, HasItsDocumentedControlsAndLook) {
+    EXPECT_EQ(window->objectName(), "frmHistory");
+    EXPECT_EQ(window->windowTitle(), "History - Plumbrule");
+    EXPECT_TRUE(Text1->isReadOnly());
+    EXPECT_EQ(Text1->palette().color(QPalette::Text), QColor(0, 192, 0));
+    EXPECT_EQ(Text1->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_TRUE(Text1->font().bold());
+    EXPECT_DOUBLE_EQ(Text1->font().pointSizeF(), 9.75);
+
+    auto* mnuFile = window->findChild<QMenu*>("mnuFile");
+    ASSERT_NE(mnuFile, nullptr);
+    EXPECT_EQ(mnuFile->title(), "File");
+    const QList<QAction*> items = mnuFile->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->objectName(), "mnuExport");
+    EXPECT_EQ(items[0]->text(), "Export to File...");
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[2]->objectName(), "mnuClose");
+    EXPECT_EQ(items[2]->text(), "Close");
+    ASSERT_NE(action("mnuClear"), nullptr);
+    EXPECT_EQ(action("mnuClear")->text(), "Clear");
+    EXPECT_TRUE(window->menuBar()->actions().contains(action("mnuClear")));
+}
+
+TEST_F(frmHistoryTest, Text1FollowsEveryChangeOfTheTape) {
+    RecordHistory(tape, "5\r\n+ ", 1);
+    EXPECT_EQ(tapeOf(Text1), "5\r\n+ ");
+    RecordHistory(tape, "ChangeOp", 2);
+    EXPECT_EQ(tapeOf(Text1), "5\r\n- ");
+    RecordHistory(tape, "4", 2);
+    RecordHistory(tape, "\r\n= 1", 2);
+    RecordHistory(tape, "\r\nclr\r\n\r\n", 0);
+    EXPECT_EQ(tapeOf(Text1), "5\r\n- 4\r\n= 1\r\nclr\r\n\r\n");
+    RecordHistory(tape, "ChangeOp", 3);  // takes off the blank line's CR LF
+    EXPECT_EQ(tapeOf(Text1), tape.text());
+    tape.clear();
+    EXPECT_EQ(Text1->toPlainText(), "");
+}
+
+TEST_F(frmHistoryTest, AWindowOpenedLaterShowsTheTapeSoFar) {
+    RecordHistory(tape, "5\r\n+ ", 1);
+    window.reset();
+    window = std::make_unique<frmHistory>(tape, frmHistory::Services{settings, dialog, writer, messages});
+    EXPECT_EQ(tapeOf(window->findChild<QPlainTextEdit*>("Text1")), "5\r\n+ ");
+}
+
+TEST_F(frmHistoryTest, ClearEmptiesTheTapeAndCloseKeepsIt) {
+    RecordHistory(tape, "5\r\n+ ", 1);
+    window->load();
+    window->show();
+    action("mnuClose")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->isLoaded());
+    EXPECT_EQ(tape.text(), "5\r\n+ ");
+    action("mnuClear")->trigger();
+    EXPECT_TRUE(tape.empty());
+    EXPECT_EQ(Text1->toPlainText(), "");
+}
+
+TEST_F(frmHistoryTest, LoadRestoresThePositionAndUnloadSavesIt) {
+    settings.values["HistTop"] = "1500";
+    settings.values["HistLeft"] = "3000";
+    window->load();
+    EXPECT_FALSE(window->isVisible());  // loaded hidden
+    EXPECT_EQ(window->pos(), QPoint(200, 100));
+    window->move(30, 45);
+    window->unload();
+    ASSERT_EQ(settings.writes.size(), 2u);
+    EXPECT_EQ(settings.writes[0], (std::pair<std::string, std::string>{"HistTop", "675"}));
+    EXPECT_EQ(settings.writes[1], (std::pair<std::string, std::string>{"HistLeft", "450"}));
+}
+
+TEST_F(frmHistoryTest, TheCloseBoxUnloadsToo) {
+    window->load();
+    window->show();
+    window->close();
+    EXPECT_EQ(settings.writes.size(), 2u);
+    window->close();  // not loaded any more: nothing saved again
+    EXPECT_EQ(settings.writes.size(), 2u);
+}
+
+TEST_F(frmHistoryTest, AnUnusableSavedPositionKeepsTheDefaultPlacement) {
+    for (const char* bad : {"abc", "", "40000"}) {
+        settings.values["HistTop"] = bad;
+        settings.values["HistLeft"] = bad;
+        frmHistory fresh(tape, {settings, dialog, writer, messages});
+        const QPoint before = fresh.pos();
+        fresh.load();
+        EXPECT_EQ(fresh.pos(), before) << bad;
+        EXPECT_FALSE(fresh.testAttribute(Qt::WA_Moved)) << bad;
+    }
+}
+
+TEST_F(frmHistoryTest, Text1FillsTheWindowButForTheMargin) {
+    window->show();
+    window->resize(300, 400);
+    QApplication::processEvents();
+    const QRect outer = window->frameGeometry();
+    EXPECT_EQ(Text1->width(), outer.width() - 14);
+    EXPECT_EQ(Text1->height(), outer.height() - 53);
+    window->resize(300, 40);  // lower than 795 twips
+    QApplication::processEvents();
+    EXPECT_EQ(Text1->height(), std::max(0, window->frameGeometry().height() - 53));
+}
+
+class frmHistoryExport : public frmHistoryTest {};
+
+TEST_F(frmHistoryExport, WritesTheTapeWithCrLfAndOneLineBreakAfterTheLastLine) {
+    RecordHistory(tape, "5\r\n+ 3\r\n= 8", 0);
+    dialog.answer = folder.filePath("History").toStdString();
+    action("mnuExport")->trigger();
+    ASSERT_EQ(dialog.asked.size(), 1u);
+    EXPECT_EQ(dialog.asked[0].folder, QCoreApplication::applicationDirPath().toStdString());
+    EXPECT_EQ(readFile(folder.filePath("History.txt")), QByteArray("5\r\n+ 3\r\n= 8\r\n"));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(frmHistoryExport, AnEmptyTapeIsExactlyTwoBytes) {
+    dialog.answer = folder.filePath("empty.TXT").toStdString();
+    action("mnuExport")->trigger();
+    EXPECT_EQ(readFile(folder.filePath("empty.TXT")), QByteArray("\r\n"));
+    EXPECT_FALSE(QFile::exists(folder.filePath("empty.TXT.txt")));
+}
+
+TEST_F(frmHistoryExport, ReplacesAnExistingFile) {
+    const QString path = folder.filePath("a.txt.old");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("a much longer text that was there before\r\n");
+    }
+    RecordHistory(tape, "5", 0);
+    dialog.answer = path.toStdString();
+    action("mnuExport")->trigger();
+    EXPECT_EQ(readFile(path), QByteArray("5\r\n"));
+}
+
+TEST_F(frmHistoryExport, CancelWritesNothing) {
+    dialog.answer = "";
+    action("mnuExport")->trigger();
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(frmHistoryExport, AFolderThatCannotBeWrittenIsReported) {
+    // A path below a regular file can never be created, even by root.
+    QFile plain(folder.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    dialog.answer = folder.filePath("plain/History.txt").toStdString();
+    action("mnuExport")->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.lastText().find("plain/History.txt"), std::string::npos);
+    EXPECT_EQ(readFile(folder.filePath("plain")), QByteArray());
+}
+
+TEST_F(frmHistoryExport, AWriteThatFailsHalfwayLeavesTheOldFileIntact) {
+    // A file-size limit makes the write fail after a few bytes, for root too.
+    const QString path = folder.filePath("History.txt");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old\r\n");
+    }
+    RecordHistory(tape, std::string(100000, '5'), 0);
+    dialog.answer = path.toStdString();
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    action("mnuExport")->trigger();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(readFile(path), QByteArray("old\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"History.txt"});
+}
+
+}  // namespace
+}  // namespace plumbrule

@@ -1,0 +1,234 @@
+#include "stair/StairCalculator.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "fakes/FakeMessageDialog.h"
+
+namespace plumbrule {
+namespace {
+
+using Boxes = std::array<std::string, 3>;
+using testing::FakeMessageDialog;
+
+const DisplayOptions kDecimalNone{DisplayOptions::Style::Decimal, DisplayOptions::Units::None, 4};
+const DisplayOptions kFirstRun{};  // fractional, feet and inches, 1/16 inch
+
+const char kTwoOfThree[] = "You must enter values in two of the three available fields.";
+const char kTooLarge[] = "Error : 6 - A value that has been entered is too large.";
+
+class Stair : public ::testing::Test {
+protected:
+    // Fills the chosen side's boxes and presses the calculate button.
+    void calculate(bool risers, const Boxes& boxes, const DisplayOptions& options = kDecimalNone) {
+        stair.form().risersChosen = risers;
+        (risers ? stair.form().Text1 : stair.form().Text2) = boxes;
+        stair.cmdCalculate_Click(options);
+    }
+    const Boxes& risers() const { return stair.form().Text1; }
+    const Boxes& treads() const { return stair.form().Text2; }
+
+    // The calculation failed with this message and an exclamation box.
+    void expectMessage(const std::string& text, const std::string& title) const {
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, text);
+        EXPECT_EQ(messages.shown[0].title, title);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    }
+
+    FakeMessageDialog messages;
+    StairCalculator stair{messages};
+};
+
+struct Example {
+    Boxes before;
+    Boxes after;
+    std::string label;
+};
+
+class StairRisersExample : public Stair, public ::testing::WithParamInterface<Example> {};
+
+TEST_P(StairRisersExample, FillsTheEmptyBoxAndTheLabel) {
+    const Example& row = GetParam();
+    calculate(true, row.before);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(risers(), row.after);
+    EXPECT_EQ(stair.form().lblRiser, row.label);
+    EXPECT_EQ(stair.form().lblTread, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, StairRisersExample,
+    ::testing::Values(
+        Example{{"7.5", "", "100"}, {"7.5", "14", "100"}, "14 Risers @ 7.14\" = 100"},
+        Example{{"", "16", "100"}, {"6.25", "16", "100"}, "16 Risers @ 6.25\" = 100"},
+        Example{{"7.25", "14", ""}, {"7.25", "14", "101.5"}, "14 Risers @ 7.25\" = 101.5"},
+        // Exact division keeps the count: only a greater height adds a riser.
+        Example{{"10", "", "100"}, {"10", "10", "100"}, "10 Risers @ 10.00\" = 100"},
+        // Counts are read halves to even.
+        Example{{"", "12.5", "100"}, {"8.33", "12", "100"}, "12 Risers @ 8.33\" = 100"},
+        Example{{"", "13.5", "100"}, {"7.14", "14", "100"}, "14 Risers @ 7.14\" = 100"},
+        // The comparison is on the height rounded to 10 places.
+        Example{{"7.1428571429", "", "100"},
+                {"7.1428571429", "14", "100"},
+                "14 Risers @ 7.14\" = 100"},
+        Example{{"7.1428571428", "", "100"},
+                {"7.1428571428", "15", "100"},
+                "15 Risers @ 6.67\" = 100"},
+        // Counts and overall dimensions are written back in number form.
+        Example{{"", " 016 ", "100.50"}, {"6.28", "16", "100.5"}, "16 Risers @ 6.28\" = 100.5"},
+        // Signs are not checked.
+        Example{{"", "-8", "100"}, {"-12.50", "-8", "100"}, "-8 Risers @ -12.50\" = 100"}));
+
+TEST_F(Stair, FirstRunOptionsWriteTheOverallHeightInFeetAndInches) {
+    calculate(true, {"7.5", "", "100"}, kFirstRun);
+    EXPECT_EQ(stair.form().lblRiser, "14 Risers @ 7.14\" = 8'4\"");
+}
+
+TEST_F(Stair, TreadsExample) {
+    calculate(false, {"11", "", "120"});
+    EXPECT_EQ(treads(), (Boxes{"11", "11", "120"}));
+    EXPECT_EQ(stair.form().lblTread, "11 Treads @ 10.91\" = 120");
+    EXPECT_EQ(stair.form().lblRiser, "");
+
+    calculate(false, {"11", "", "120"}, kFirstRun);
+    EXPECT_EQ(stair.form().lblTread, "11 Treads @ 10.91\" = 10'0\"");
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+}
+
+TEST_F(Stair, TwoOrThreeEmptyBoxesChangeNothing) {
+    for (const Boxes& boxes : {Boxes{"", "", "100"}, Boxes{"7.5", "", ""}, Boxes{"", "", ""}}) {
+        for (const bool side : {true, false}) {
+            FakeMessageDialog localMessages;
+            StairCalculator local(localMessages);
+            local.form().risersChosen = side;
+            (side ? local.form().Text1 : local.form().Text2) = boxes;
+            local.cmdCalculate_Click(kDecimalNone);
+            ASSERT_EQ(localMessages.shown.size(), 1u);
+            EXPECT_EQ(localMessages.shown[0].text, kTwoOfThree);
+            EXPECT_EQ(localMessages.shown[0].title, "Stair Calculator");
+            EXPECT_EQ(localMessages.shown[0].icon, MessageIcon::Exclamation);
+            EXPECT_EQ(side ? local.form().Text1 : local.form().Text2, boxes);
+            EXPECT_EQ(local.form().lblRiser, "");
+            EXPECT_EQ(local.form().lblTread, "");
+            EXPECT_EQ(local.dblOverallHeight, 0);
+            EXPECT_EQ(local.dblRiserHeight, 0);
+            EXPECT_EQ(local.dblOverallWidth, 0);
+            EXPECT_EQ(local.dblTreadWidth, 0);
+        }
+    }
+}
+
+TEST_F(Stair, ABlankIsNotAnEmptyBox) {
+    calculate(true, {" ", "", "100"});
+    expectMessage("Error: 13 - Type mismatch", "Error");
+    EXPECT_EQ(risers(), (Boxes{" ", "", "100"}));
+}
+
+TEST_F(Stair, AllFilledRightAfterOpeningRecomputesTheStepButKeepsItsBox) {
+    calculate(true, {"7", "16", "100.50"});
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(risers(), (Boxes{"7", "16", "100.5"}));
+    EXPECT_EQ(stair.form().lblRiser, "16 Risers @ 6.28\" = 100.5");
+    EXPECT_DOUBLE_EQ(stair.dblRiserHeight, 6.28125);
+}
+
+TEST_F(Stair, AllFilledRecomputesWhatTheLastCalculationOnEitherSideComputed) {
+    calculate(false, {"11", "", "120"});  // the count
+    EXPECT_EQ(stair.lngUnknown, 1);
+    calculate(true, {"7.5", "3", "100"});
+    EXPECT_EQ(risers(), (Boxes{"7.5", "14", "100"}));
+    EXPECT_EQ(stair.form().lblRiser, "14 Risers @ 7.14\" = 100");
+
+    calculate(true, {"7.25", "14", ""});  // the overall height
+    EXPECT_EQ(stair.lngUnknown, 2);
+    calculate(false, {"10", "12", "1"});
+    EXPECT_EQ(treads(), (Boxes{"10", "12", "120"}));
+    EXPECT_EQ(stair.form().lblTread, "12 Treads @ 10.00\" = 120");
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+}
+
+TEST_F(Stair, WhenTheCountIsComputedTheStepBoxKeepsTheMaximum) {
+    calculate(true, {"7.5", "", "100"});
+    EXPECT_EQ(risers()[0], "7.5");
+    EXPECT_DOUBLE_EQ(stair.dblRiserHeight, 7.1428571429);
+    EXPECT_EQ(stair.intRisers, 14);
+}
+
+TEST_F(Stair, TheOtherSidesTextIsIgnored) {
+    stair.form().Text2 = {"junk", "", ""};
+    calculate(true, {"7.5", "", "100"});
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(stair.form().Text2, (Boxes{"junk", "", ""}));
+}
+
+struct Failure {
+    bool risers;
+    Boxes boxes;
+    std::string message;
+};
+
+class StairFailure : public Stair, public ::testing::WithParamInterface<Failure> {};
+
+TEST_P(StairFailure, ReportsOnceAndLeavesBoxesAndLabelAlone) {
+    const Failure& row = GetParam();
+    stair.form().lblRiser = "before";
+    stair.form().lblTread = "before";
+    calculate(row.risers, row.boxes);
+    expectMessage(row.message, "Error");
+    EXPECT_EQ(row.risers ? risers() : treads(), row.boxes);
+    EXPECT_EQ(stair.form().lblRiser, "before");
+    EXPECT_EQ(stair.form().lblTread, "before");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, StairFailure,
+    ::testing::Values(
+        // The estimated count rounds to 0.
+        Failure{true, {"7.5", "", "3"}, "Error: 11 - Division by zero"},
+        Failure{false, {"11", "", "5"}, "Error: 11 - Division by zero"},
+        Failure{true, {"", "0", "100"}, "Error: 11 - Division by zero"},
+        Failure{true, {"0", "", "100"}, "Error: 11 - Division by zero"},
+        Failure{true, {"", "0", "0"}, kTooLarge},
+        Failure{true, {"", "32768", "100"}, kTooLarge},
+        Failure{true, {"", "-32769", "100"}, kTooLarge},
+        Failure{false, {"", "1E10", "100"}, kTooLarge},
+        // A computed count beyond 32767.
+        Failure{true, {"1", "", "40000"}, kTooLarge},
+        Failure{true, {"1E305", "30000", ""}, kTooLarge},
+        Failure{true, {"abc", "", "100"}, "Error: 13 - Type mismatch"},
+        Failure{true, {"", "12", "3-1/2"}, "Error: 13 - Type mismatch"},
+        Failure{false, {"", "x", "100"}, "Error: 13 - Type mismatch"}));
+
+TEST_F(Stair, CountsAtTheEdgeOfSixteenBitsAreAccepted) {
+    calculate(true, {"", "32767", "32767"});
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(risers(), (Boxes{"1.00", "32767", "32767"}));
+    calculate(true, {"", "-32768", "32768"});
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(risers(), (Boxes{"-1.00", "-32768", "32768"}));
+}
+
+TEST_F(Stair, ValuesReadBeforeAFailingBoxKeepTheirNewValue) {
+    calculate(true, {"7.5", "x", "100"});
+    expectMessage("Error: 13 - Type mismatch", "Error");
+    EXPECT_EQ(stair.dblRiserHeight, 7.5);
+    EXPECT_EQ(stair.intRisers, 0);
+    EXPECT_EQ(stair.dblOverallHeight, 0);
+}
+
+TEST_F(Stair, SwitchingSidesKeepsTextsAndValues) {
+    calculate(true, {"7.5", "", "100"});
+    stair.form().risersChosen = false;
+    stair.form().Text2 = {"11", "", "120"};
+    stair.cmdCalculate_Click(kDecimalNone);
+    EXPECT_EQ(risers(), (Boxes{"7.5", "14", "100"}));
+    EXPECT_EQ(stair.form().lblRiser, "14 Risers @ 7.14\" = 100");
+    EXPECT_EQ(stair.intRisers, 14);
+    EXPECT_EQ(stair.intTreads, 11);
+}
+
+}  // namespace
+}  // namespace plumbrule

@@ -1,0 +1,61 @@
+// The stair window opened from the main window's Stair Calculator button.
+#include <QLineEdit>
+
+#include "mainwindow/MainWindowFixture.h"
+#include "stair/frmStair.h"
+
+namespace plumbrule::testing {
+namespace {
+
+using StairFromMain = MainWindowTest;
+
+TEST_F(StairFromMain, OneWindowBroughtForwardAndClosedAtShutDown) {
+    start();
+    click("cmdStair");
+    frmStair* stair = window->stairWindow();
+    ASSERT_NE(stair, nullptr);
+    EXPECT_TRUE(stair->isVisible());
+    EXPECT_EQ(stair->windowTitle(), "Stair Calculator");
+    stair->findChild<QLineEdit*>("Text1_2")->setText("100");
+    click("cmdStair");
+    EXPECT_EQ(window->stairWindow(), stair);
+    EXPECT_EQ(window->findChildren<frmStair*>().size(), 1);
+    EXPECT_EQ(stair->findChild<QLineEdit*>("Text1_2")->text(), "100");
+    EXPECT_FALSE(stair->isModal());
+
+    QPointer<frmStair> watched(stair);
+    window->close();
+    EXPECT_TRUE(!watched || !watched->isVisible());
+}
+
+TEST_F(StairFromMain, ClosingUnloadsSoTheNextOpeningStartsAfresh) {
+    start();
+    click("cmdStair");
+    QPointer<frmStair> first(window->stairWindow());
+    first->findChild<QLineEdit*>("Text1_2")->setText("100");
+    QTest::mouseClick(first->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    click("cmdStair");
+    ASSERT_NE(window->stairWindow(), nullptr);
+    EXPECT_EQ(window->stairWindow()->findChild<QLineEdit*>("Text1_2")->text(), "");
+}
+
+TEST_F(StairFromMain, TheOverallDimensionFollowsTheMainWindowsOutputForm) {
+    start();
+    click("cmdStair");
+    frmStair* stair = window->stairWindow();
+    stair->findChild<QLineEdit*>("Text1_2")->setText("100");
+    stair->findChild<QLineEdit*>("Text1_0")->setText("7.5");
+    QTest::mouseClick(stair->findChild<QPushButton*>("cmdCalculate"), Qt::LeftButton);
+    EXPECT_EQ(stair->findChild<QLabel*>("lblRiser")->text(), "14 Risers @ 7.14\" = 8'4\"");
+
+    clickOption(1);   // decimal
+    select("cmbFormat", 0);  // None
+    QTest::mouseClick(stair->findChild<QPushButton*>("cmdCalculate"), Qt::LeftButton);
+    EXPECT_EQ(stair->findChild<QLabel*>("lblRiser")->text(), "14 Risers @ 7.14\" = 100");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace plumbrule::testing
