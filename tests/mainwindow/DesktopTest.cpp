@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
@@ -14,7 +16,9 @@
 
 #include "entry/AccessibleNames.h"
 #include "entry/Readouts.h"
+#include "history/frmHistory.h"
 #include "mainwindow/MainWindowFixture.h"
+#include "stair/frmStair.h"
 
 namespace plumbrule::testing {
 namespace {
@@ -274,6 +278,70 @@ TEST_F(Desktop, WindowShowsTheProgramIconInEverySize) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
         EXPECT_EQ(icon.pixmap(size, size).size(), QSize(size, size)) << size;
     }
+}
+
+// ---- The history and stair windows ----------------------------------------------------
+
+// Every control of `window` that a person operates is named by the table.
+void expectNamedControls(QWidget& window, const char* windowName, int expected) {
+    int named = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool isControl = qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                               qobject_cast<QLineEdit*>(widget) != nullptr ||
+                               qobject_cast<QPlainTextEdit*>(widget) != nullptr;
+        if (!isControl || widget->objectName().startsWith(QLatin1String("qt_"))) continue;
+        const std::string name = widget->objectName().toStdString();
+        const auto spoken = accessibleNameOf(windowName, name);
+        ASSERT_TRUE(spoken) << windowName << "." << name;
+        EXPECT_EQ(widget->accessibleName().toStdString(), *spoken) << name;
+        ++named;
+    }
+    EXPECT_EQ(named, expected) << windowName;
+    EXPECT_FALSE(window.windowIcon().isNull()) << windowName;
+}
+
+TEST_F(Desktop, StairWindowControlsSayWhatTheyDo) {
+    start();
+    click("cmdStair");
+    ASSERT_NE(window->stairWindow(), nullptr);
+    frmStair& stair = *window->stairWindow();
+    expectNamedControls(stair, "frmStair", 10);  // six boxes, two options, two buttons
+    EXPECT_EQ(stair.findChild<QLineEdit*>(QStringLiteral("Text1_0"))->accessibleName(),
+              QStringLiteral("Maximum riser height"));
+    // The result labels keep no name of their own: they read as their text.
+    EXPECT_TRUE(stair.findChild<QLabel*>(QStringLiteral("lblRiser"))->accessibleName().isEmpty());
+    stair.close();
+}
+
+// The tape is locked against typing but can be selected and copied.
+TEST_F(Desktop, HistoryTapeCanBeSelectedAndCopied) {
+    startActive();
+    QTest::keyClick(window.get(), Qt::Key_5);
+    QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ShiftModifier);
+    QTest::keyClick(window.get(), Qt::Key_3);
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    ASSERT_EQ(display(), "0'8"");
+    click("cmdHistory");
+    ASSERT_NE(window->historyWindow(), nullptr);
+    frmHistory& history = *window->historyWindow();
+    expectNamedControls(history, "frmHistory", 1);
+    QPlainTextEdit* tape = history.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(tape, nullptr);
+    ASSERT_FALSE(tape->toPlainText().isEmpty());
+    EXPECT_TRUE(tape->isReadOnly());
+    EXPECT_TRUE(tape->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+
+    history.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&history));
+    tape->setFocus();
+    clipboard().clear();
+    QTest::keyClick(tape, Qt::Key_A, Qt::ControlModifier);  // select all
+    QTest::keyClick(tape, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard().text(), tape->toPlainText());
+    QTest::keyClick(tape, Qt::Key_X, Qt::ControlModifier);  // never cut: the tape stays
+    QTest::keyClick(tape, Qt::Key_Delete);
+    EXPECT_EQ(clipboard().text(), tape->toPlainText());
+    history.close();
 }
 
 }  // namespace
