@@ -83,6 +83,14 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 gzip -t "$work/root/usr/share/man/man1/plumbrule-calc.1.gz" 2>/dev/null || fail "the man page is not a valid gzip file"
 
+# The packaged (stripped) command-line calculator runs and gives the man
+# page's first example.
+calc="$work/root/usr/bin/plumbrule-calc"
+if [ -x "$calc" ]; then
+  result=$("$calc" "5'3-1/2\" + 2'8-3/4\"" 2>&1) || fail "plumbrule-calc exited with $?"
+  [ "$result" = "8'0-1/4\"" ] || fail "plumbrule-calc printed '$result', not 8'0-1/4\""
+fi
+
 # Metadata validators on the installed files.
 desktop-file-validate "$work/root/usr/share/applications/plumbrule.desktop" ||
   fail "desktop-file-validate"

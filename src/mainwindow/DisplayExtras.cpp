@@ -1,6 +1,5 @@
 #include "mainwindow/DisplayExtras.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeySequence>
@@ -32,15 +31,16 @@ DisplayExtras::DisplayExtras(frmMain& window, QLabel& display)
 }
 
 void DisplayExtras::displayChanged() {
+    // The name-changed event that makes a screen reader speak the new value
+    // is raised by the label itself when its text changes, because it has no
+    // accessible name of its own; setting the description raises a
+    // description-changed event. Announcing again here would make the
+    // screen reader say everything twice.
     const std::string text = display_.text().toStdString();
     display_.setToolTip(QString::fromStdString(readoutTooltip(text)));
     if (!accessibleIds_) {
         display_.setAccessibleDescription(QString::fromStdString(spokenLength(text)));
     }
-    // The display's accessible name is its text: tell assistive technology
-    // that it changed, so a screen reader speaks the new value.
-    QAccessibleEvent nameChanged(&display_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
 }
 
 QMenu* DisplayExtras::createMenu(QWidget* parent) {

@@ -14,6 +14,12 @@
 #include <string>
 #include <vector>
 
+#if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#endif
+
 #include "entry/AccessibleNames.h"
 #include "entry/Readouts.h"
 #include "history/frmHistory.h"
@@ -166,45 +172,78 @@ TEST_F(Desktop, TooltipFollowsTheDisplay) {
 
 // ---- Screen readers ------------------------------------------------------------------
 
+// What assistive technology is told: each name or description change with
+// the text it reads at that moment.
 struct Announcement {
     QObject* object;
-    QString name;
+    QAccessible::Event type;
+    QString text;
 };
 std::vector<Announcement> announcements;
 
 void recordAnnouncement(QAccessibleEvent* event) {
-    if (event->type() != QAccessible::NameChanged) return;
+    const QAccessible::Event type = event->type();
+    if (type != QAccessible::NameChanged && type != QAccessible::DescriptionChanged) return;
     QAccessibleInterface* accessible = event->accessibleInterface();
-    announcements.push_back({event->object(), accessible ? accessible->text(QAccessible::Name)
-                                                         : QStringLiteral("<none>")});
+    const auto kind = type == QAccessible::NameChanged ? QAccessible::Name : QAccessible::Description;
+    announcements.push_back(
+        {event->object(), type, accessible ? accessible->text(kind) : QStringLiteral("<none>")});
 }
 
 class Announcements : public Desktop {
 protected:
+    // Qt hands events to the update handler only while accessibility is
+    // active, as when a screen reader listens; on the offscreen platform the
+    // platform's accessibility object is switched on by hand.
     void SetUp() override {
+#if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
+        platform_ = QGuiApplicationPrivate::platformIntegration()->accessibility();
+#endif
+        if (!platform_) GTEST_SKIP() << "needs Qt's platform accessibility (qt6-base-private-dev)";
         announcements.clear();
         previous_ = QAccessible::installUpdateHandler(&recordAnnouncement);
-        QAccessible::setActive(true);  // as when a screen reader listens
+        setPlatformActive(true);
+        ASSERT_TRUE(QAccessible::isActive());
     }
     void TearDown() override {
-        QAccessible::setActive(false);
-        QAccessible::installUpdateHandler(previous_);
+        if (platform_) {
+            setPlatformActive(false);
+            QAccessible::installUpdateHandler(previous_);
+        }
         Desktop::TearDown();
     }
-    // The texts announced for the display since the last call.
-    QStringList displayAnnouncements() {
-        QStringList names;
+    void setPlatformActive(bool active) {
+#if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
+        platform_->setActive(active);
+#else
+        (void)active;
+#endif
+    }
+    // The names announced for the display since the last call, one entry per
+    // event (a doubled event would make a screen reader say it twice).
+    QStringList displayAnnouncements() { return announced(QAccessible::NameChanged); }
+    QStringList descriptionAnnouncements() { return announced(QAccessible::DescriptionChanged); }
+    QStringList announced(QAccessible::Event type) {
+        QStringList texts;
+        std::vector<Announcement> others;
         for (const Announcement& a : announcements) {
-            if (a.object == control("lblDisplay") && (names.isEmpty() || names.last() != a.name)) {
-                names << a.name;
+            if (a.object == control("lblDisplay") && a.type == type) {
+                texts << a.text;
+            } else {
+                others.push_back(a);
             }
         }
-        announcements.clear();
-        return names;
+        announcements = others;
+        return texts;
     }
 
 private:
     QAccessible::UpdateHandler previous_ = nullptr;
+#if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
+    QPlatformAccessibility* platform_ = nullptr;
+#else
+    void* platform_ = nullptr;
+#endif
 };
 
 TEST_F(Announcements, EveryChangeOfTheDisplayIsAnnouncedWithItsWholeText) {
@@ -223,6 +262,16 @@ TEST_F(Announcements, EveryChangeOfTheDisplayIsAnnouncedWithItsWholeText) {
     EXPECT_EQ(displayAnnouncements(), QStringList{QStringLiteral("7'3\"")});
     clickKeys("=");  // the same text again: nothing new to say
     EXPECT_EQ(displayAnnouncements(), QStringList{});
+}
+
+TEST_F(Announcements, TheSpokenFormIsAnnouncedAsTheDescription) {
+    startActive();
+    announcements.clear();
+    clickKeys("5f3F1/2i");
+    const QStringList described = descriptionAnnouncements();
+    ASSERT_FALSE(described.isEmpty());
+    EXPECT_EQ(described.last(), QStringLiteral("5 feet 3 and 1/2 inches"));
+    EXPECT_EQ(described.first(), QStringLiteral("5"));
 }
 
 TEST_F(Desktop, DisplayDescriptionIsTheSpokenLength) {
@@ -320,7 +369,7 @@ TEST_F(Desktop, HistoryTapeCanBeSelectedAndCopied) {
     QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ShiftModifier);
     QTest::keyClick(window.get(), Qt::Key_3);
     QTest::keyClick(window.get(), Qt::Key_Return);
-    ASSERT_EQ(display(), "0'8"");
+    ASSERT_EQ(display(), "0'8\"");
     click("cmdHistory");
     ASSERT_NE(window->historyWindow(), nullptr);
     frmHistory& history = *window->historyWindow();
