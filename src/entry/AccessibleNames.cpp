@@ -40,16 +40,11 @@ constexpr std::array kHistoryWindow{
 };
 
 constexpr std::array kStairWindow{
-    Entry{"optStair_0", "Calculate for risers"},
-    Entry{"optStair_1", "Calculate for treads"},
-    Entry{"Text1_0", "Maximum riser height"},
-    Entry{"Text1_1", "Number of risers"},
-    Entry{"Text1_2", "Overall height"},
-    Entry{"Text2_0", "Maximum tread width"},
-    Entry{"Text2_1", "Number of treads"},
-    Entry{"Text2_2", "Overall width"},
-    Entry{"cmdCalculate", "Calculate"},
-    Entry{"Command1", "Close"},
+    Entry{"optStair_0", "Calculate for risers"}, Entry{"optStair_1", "Calculate for treads"},
+    Entry{"Text1_0", "Maximum riser height"},    Entry{"Text1_1", "Number of risers"},
+    Entry{"Text1_2", "Overall height"},          Entry{"Text2_0", "Maximum tread width"},
+    Entry{"Text2_1", "Number of treads"},        Entry{"Text2_2", "Overall width"},
+    Entry{"cmdCalculate", "Calculate"},          Entry{"Command1", "Close"},
 };
 
 template <std::size_t N>

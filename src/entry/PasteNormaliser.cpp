@@ -67,20 +67,40 @@ bool isInnerBlank(char32_t c) {
 std::optional<std::string_view> asciiOf(char32_t c) {
     if (isInnerBlank(c)) return " ";
     switch (c) {
-        case U'\u2032': case U'\u2018': case U'\u2019': return "'";    // ′ ‘ ’
-        case U'\u2033': case U'\u201C': case U'\u201D': return "\"";   // ″ “ ”
-        case U'\u2212': case U'\u2010': case U'\u2011': case U'\u2012':
-        case U'\u2013': return "-";                                    // − ‐ ‑ ‒ –
-        case U'\u2044': case U'\u2215': return "/";                    // ⁄ ∕
+        case U'\u2032':
+        case U'\u2018':
+        case U'\u2019':
+            return "'";  // ′ ‘ ’
+        case U'\u2033':
+        case U'\u201C':
+        case U'\u201D':
+            return "\"";  // ″ “ ”
+        case U'\u2212':
+        case U'\u2010':
+        case U'\u2011':
+        case U'\u2012':
+        case U'\u2013':
+            return "-";  // − ‐ ‑ ‒ –
+        case U'\u2044':
+        case U'\u2215':
+            return "/";  // ⁄ ∕
         // A vulgar fraction is a fraction after a blank: "3½" is "3 1/2".
-        case U'\u00BD': return " 1/2";
-        case U'\u00BC': return " 1/4";
-        case U'\u00BE': return " 3/4";
-        case U'\u215B': return " 1/8";
-        case U'\u215C': return " 3/8";
-        case U'\u215D': return " 5/8";
-        case U'\u215E': return " 7/8";
-        default: break;
+        case U'\u00BD':
+            return " 1/2";
+        case U'\u00BC':
+            return " 1/4";
+        case U'\u00BE':
+            return " 3/4";
+        case U'\u215B':
+            return " 1/8";
+        case U'\u215C':
+            return " 3/8";
+        case U'\u215D':
+            return " 5/8";
+        case U'\u215E':
+            return " 7/8";
+        default:
+            break;
     }
     return std::nullopt;
 }
@@ -102,12 +122,16 @@ std::optional<std::string> toAscii(const std::u32string& text) {
     return out;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLetter(char c) { return c >= 'a' && c <= 'z'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isLetter(char c) {
+    return c >= 'a' && c <= 'z';
+}
 
 // A reader over the plain text, moving forward only on a match.
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view text) : text_(text) {}
 
     bool atEnd() const { return pos_ >= text_.size(); }
@@ -158,7 +182,7 @@ public:
         return std::string(text_.substr(start, pos_ - start));
     }
 
-private:
+  private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };

@@ -55,9 +55,8 @@ std::vector<Readout> readoutsOf(std::string_view displayText) {
     add(readouts, ReadoutKind::DecimalFeet, "Feet", [v] {
         return DisplayValue(v, {Style::Decimal, Units::Feet, kDecimalPlaces});
     });
-    add(readouts, ReadoutKind::Millimetres, "Millimetres", [v] {
-        return text(roundEven(v * kMillimetresPerInch, 1)) + " mm";
-    });
+    add(readouts, ReadoutKind::Millimetres, "Millimetres",
+        [v] { return text(roundEven(v * kMillimetresPerInch, 1)) + " mm"; });
     return readouts;
 }
 

@@ -7,9 +7,9 @@ namespace {
 // The inches of a length: whole inches, and a fraction after a dash.
 struct InchWords {
     std::string words;
-    bool singular = false;   // "1 inch", "1/2 inch"
-    bool complete = true;    // a fraction being typed takes no unit yet
-    bool zero = false;       // exactly "0"
+    bool singular = false;  // "1 inch", "1/2 inch"
+    bool complete = true;   // a fraction being typed takes no unit yet
+    bool zero = false;      // exactly "0"
 };
 
 InchWords speakInches(std::string_view inches) {

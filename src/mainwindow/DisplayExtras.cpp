@@ -16,7 +16,10 @@
 namespace plumbrule {
 
 DisplayExtras::DisplayExtras(frmMain& window, QLabel& display)
-    : QObject(&window), window_(window), display_(display), accessibleIds_(AccessibleIdsRequested()) {
+    : QObject(&window),
+      window_(window),
+      display_(display),
+      accessibleIds_(AccessibleIdsRequested()) {
     setObjectName(QStringLiteral("displayExtras"));
 
     auto* copy = new QShortcut(QKeySequence::Copy, &window);
@@ -60,8 +63,8 @@ QMenu* DisplayExtras::createMenu(QWidget* parent) {
     for (const Readout& readout : readouts) {
         const QString text = QString::fromStdString(readout.text);
         const QString label = QString::fromStdString(readout.label).toLower();
-        QAction* action = menu->addAction(
-            QStringLiteral("Copy as %1: %2").arg(label, text), this, [text] { copyText(text); });
+        QAction* action = menu->addAction(QStringLiteral("Copy as %1: %2").arg(label, text), this,
+                                          [text] { copyText(text); });
         action->setObjectName(QStringLiteral("mnuCopyAs_%1").arg(static_cast<int>(readout.kind)));
     }
     return menu;
@@ -73,9 +76,13 @@ void DisplayExtras::showMenu(const QPoint& position) {
     menu->popup(display_.mapToGlobal(position));
 }
 
-void DisplayExtras::copyDisplay() { copyText(display_.text()); }
+void DisplayExtras::copyDisplay() {
+    copyText(display_.text());
+}
 
-void DisplayExtras::copyText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+void DisplayExtras::copyText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
 
 bool DisplayExtras::pasteClipboard() {
     const QString clipboard = QGuiApplication::clipboard()->text();

@@ -28,7 +28,7 @@ class frmMain;
 class DisplayExtras : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // Lives as a child of `window`; `display` is the window's lblDisplay.
     DisplayExtras(frmMain& window, QLabel& display);
 
@@ -45,7 +45,7 @@ public:
     // paste went in.
     bool pasteClipboard();
 
-private:
+  private:
     void showMenu(const QPoint& position);
     static void copyText(const QString& text);
 

@@ -4,7 +4,9 @@
 
 // The resources of data/plumbrule.qrc live in a static library, so they are
 // registered by hand before their first use.
-static void registerIconResources() { Q_INIT_RESOURCE(plumbrule); }
+static void registerIconResources() {
+    Q_INIT_RESOURCE(plumbrule);
+}
 
 namespace plumbrule {
 

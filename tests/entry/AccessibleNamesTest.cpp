@@ -14,7 +14,9 @@ struct NameRow {
     const char* name;
 };
 
-void PrintTo(const NameRow& row, std::ostream* os) { *os << row.window << '.' << row.control; }
+void PrintTo(const NameRow& row, std::ostream* os) {
+    *os << row.window << '.' << row.control;
+}
 
 class AccessibleName : public ::testing::TestWithParam<NameRow> {};
 
@@ -62,10 +64,10 @@ TEST(AccessibleNameTable, NamesBelongToTheirWindow) {
 // Two controls of one window with one name could not be told apart.
 TEST(AccessibleNameTable, NamesWithinAWindowAreDistinct) {
     const char* mainControls[] = {
-        "cmdDot",   "cmdNeg",     "cmdAdd",    "cmdSubtract", "cmdMultiply", "cmdDivide",
-        "cmdEquals", "cmdFeet",   "cmdInches", "cmdFraction", "cmdBack",     "cmdDelete",
-        "cmdAC",    "cmdHistory", "cmdStair",  "cmdStore",    "cmdRecall",   "cmdOptions",
-        "cmdAbout", "optOutput_0", "optOutput_1", "cmbFormat", "cmbRound"};
+        "cmdDot",    "cmdNeg",      "cmdAdd",      "cmdSubtract", "cmdMultiply", "cmdDivide",
+        "cmdEquals", "cmdFeet",     "cmdInches",   "cmdFraction", "cmdBack",     "cmdDelete",
+        "cmdAC",     "cmdHistory",  "cmdStair",    "cmdStore",    "cmdRecall",   "cmdOptions",
+        "cmdAbout",  "optOutput_0", "optOutput_1", "cmbFormat",   "cmbRound"};
     std::set<std::string> names;
     for (const char* control : mainControls) {
         const auto name = accessibleNameOf("frmMain", control);

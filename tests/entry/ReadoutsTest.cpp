@@ -16,7 +16,9 @@ struct ReadoutRow {
     const char* millimetres;
 };
 
-void PrintTo(const ReadoutRow& row, std::ostream* os) { *os << row.display; }
+void PrintTo(const ReadoutRow& row, std::ostream* os) {
+    *os << row.display;
+}
 
 class ReadoutsOfDisplay : public ::testing::TestWithParam<ReadoutRow> {};
 
@@ -34,23 +36,22 @@ TEST_P(ReadoutsOfDisplay, GivesEveryFormOfTheShownValue) {
 // decimal feet gives inches from those shown digits, not from hidden ones.
 INSTANTIATE_TEST_SUITE_P(
     DisplayForms, ReadoutsOfDisplay,
-    ::testing::Values(
-        ReadoutRow{"5'3-1/2\"", "5'3-1/2\"", "63.5\"", "5.2917'", "1612.9 mm"},
-        ReadoutRow{"63-1/2", "5'3-1/2\"", "63.5\"", "5.2917'", "1612.9 mm"},
-        ReadoutRow{"5'3.5\"", "5'3-1/2\"", "63.5\"", "5.2917'", "1612.9 mm"},
-        ReadoutRow{"5.2917'", "5'3-1/2\"", "63.5004\"", "5.2917'", "1612.9 mm"},
-        ReadoutRow{"0", "0'0\"", "0\"", "0'", "0 mm"},
-        ReadoutRow{"0'0\"", "0'0\"", "0\"", "0'", "0 mm"},
-        ReadoutRow{"1", "0'1\"", "1\"", "0.0833'", "25.4 mm"},
-        ReadoutRow{"10", "0'10\"", "10\"", "0.8333'", "254 mm"},
-        ReadoutRow{"12'", "12'0\"", "144\"", "12'", "3657.6 mm"},
-        ReadoutRow{"0'3-5/16\"", "0'3-5/16\"", "3.3125\"", "0.276'", "84.1 mm"},
-        ReadoutRow{"-0'3-1/2\"", "-0'3-1/2\"", "-3.5\"", "-0.2917'", "-88.9 mm"},
-        ReadoutRow{"-5'3\"", "-5'3\"", "-63\"", "-5.25'", "-1600.2 mm"},
-        // the feet-and-inches readout is to 1/16, with the carry into feet
-        ReadoutRow{"59.99", "5'0\"", "59.99\"", "4.9992'", "1523.7 mm"},
-        ReadoutRow{"0-1/32", "0'0-1/16\"", "0.0313\"", "0.0026'", "0.8 mm"},
-        ReadoutRow{"100'", "100'0\"", "1200\"", "100'", "30480 mm"}));
+    ::testing::Values(ReadoutRow{"5'3-1/2\"", "5'3-1/2\"", "63.5\"", "5.2917'", "1612.9 mm"},
+                      ReadoutRow{"63-1/2", "5'3-1/2\"", "63.5\"", "5.2917'", "1612.9 mm"},
+                      ReadoutRow{"5'3.5\"", "5'3-1/2\"", "63.5\"", "5.2917'", "1612.9 mm"},
+                      ReadoutRow{"5.2917'", "5'3-1/2\"", "63.5004\"", "5.2917'", "1612.9 mm"},
+                      ReadoutRow{"0", "0'0\"", "0\"", "0'", "0 mm"},
+                      ReadoutRow{"0'0\"", "0'0\"", "0\"", "0'", "0 mm"},
+                      ReadoutRow{"1", "0'1\"", "1\"", "0.0833'", "25.4 mm"},
+                      ReadoutRow{"10", "0'10\"", "10\"", "0.8333'", "254 mm"},
+                      ReadoutRow{"12'", "12'0\"", "144\"", "12'", "3657.6 mm"},
+                      ReadoutRow{"0'3-5/16\"", "0'3-5/16\"", "3.3125\"", "0.276'", "84.1 mm"},
+                      ReadoutRow{"-0'3-1/2\"", "-0'3-1/2\"", "-3.5\"", "-0.2917'", "-88.9 mm"},
+                      ReadoutRow{"-5'3\"", "-5'3\"", "-63\"", "-5.25'", "-1600.2 mm"},
+                      // the feet-and-inches readout is to 1/16, with the carry into feet
+                      ReadoutRow{"59.99", "5'0\"", "59.99\"", "4.9992'", "1523.7 mm"},
+                      ReadoutRow{"0-1/32", "0'0-1/16\"", "0.0313\"", "0.0026'", "0.8 mm"},
+                      ReadoutRow{"100'", "100'0\"", "1200\"", "100'", "30480 mm"}));
 
 TEST(Readouts, AnEntryThatIsNotALengthYetHasNone) {
     for (const char* display : {"5'3-", "3-", "3-1/", "3-1/0", "5'\"", "'6"}) {

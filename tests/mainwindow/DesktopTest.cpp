@@ -30,7 +30,7 @@ namespace plumbrule::testing {
 namespace {
 
 class Desktop : public MainWindowTest {
-protected:
+  protected:
     frmMain& startActive() {
         frmMain& shown = start();
         shown.activateWindow();
@@ -185,13 +185,14 @@ void recordAnnouncement(QAccessibleEvent* event) {
     const QAccessible::Event type = event->type();
     if (type != QAccessible::NameChanged && type != QAccessible::DescriptionChanged) return;
     QAccessibleInterface* accessible = event->accessibleInterface();
-    const auto kind = type == QAccessible::NameChanged ? QAccessible::Name : QAccessible::Description;
+    const auto kind =
+        type == QAccessible::NameChanged ? QAccessible::Name : QAccessible::Description;
     announcements.push_back(
         {event->object(), type, accessible ? accessible->text(kind) : QStringLiteral("<none>")});
 }
 
 class Announcements : public Desktop {
-protected:
+  protected:
     // Qt hands events to the update handler only while accessibility is
     // active, as when a screen reader listens; on the offscreen platform the
     // platform's accessibility object is switched on by hand.
@@ -221,8 +222,12 @@ protected:
     }
     // The names announced for the display since the last call, one entry per
     // event (a doubled event would make a screen reader say it twice).
-    QStringList displayAnnouncements() { return announced(QAccessible::NameChanged); }
-    QStringList descriptionAnnouncements() { return announced(QAccessible::DescriptionChanged); }
+    QStringList displayAnnouncements() {
+        return announced(QAccessible::NameChanged);
+    }
+    QStringList descriptionAnnouncements() {
+        return announced(QAccessible::DescriptionChanged);
+    }
     QStringList announced(QAccessible::Event type) {
         QStringList texts;
         std::vector<Announcement> others;
@@ -237,7 +242,7 @@ protected:
         return texts;
     }
 
-private:
+  private:
     QAccessible::UpdateHandler previous_ = nullptr;
 #if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
     QPlatformAccessibility* platform_ = nullptr;

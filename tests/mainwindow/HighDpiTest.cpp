@@ -27,7 +27,9 @@ struct Caption {
     double room;  // logical pixels available to the text
 };
 
-QString plain(QString text) { return text.remove(QLatin1Char('&')); }
+QString plain(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
 
 // The room for text inside each kind of control, as the style lays it out.
 std::vector<Caption> captionsOf(const QWidget& window) {
@@ -38,15 +40,15 @@ std::vector<Caption> captionsOf(const QWidget& window) {
             QStyleOptionButton option;
             option.initFrom(radio);
             option.text = radio->text();
-            const QRect room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents,
-                                                              &option, radio);
+            const QRect room =
+                radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio);
             captions.push_back({name, plain(radio->text()), radio->font(), double(room.width())});
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
             QStyleOptionButton option;
             option.initFrom(button);
             option.text = button->text();
-            const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents,
-                                                               &option, button);
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
             captions.push_back({name, plain(button->text()), button->font(), double(room.width())});
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
             QStyleOptionComboBox option;
@@ -59,12 +61,12 @@ std::vector<Caption> captionsOf(const QWidget& window) {
             }
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
             // The title sits inside the frame line, a few pixels in from each side.
-            captions.push_back({name, plain(frame->title()), frame->font(),
-                                double(frame->width() - 16)});
+            captions.push_back(
+                {name, plain(frame->title()), frame->font(), double(frame->width() - 16)});
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             if (name == QLatin1String("Label1")) {
-                captions.push_back({name, label->text(), label->font(),
-                                    double(label->contentsRect().width())});
+                captions.push_back(
+                    {name, label->text(), label->font(), double(label->contentsRect().width())});
             }
         }
     }
