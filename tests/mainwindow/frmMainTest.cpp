@@ -325,7 +325,7 @@ TEST_F(Window, DescriptionsAreTooltipsForPeople) {
     EXPECT_EQ(accessibleText(control("cmdAC"), QAccessible::Description),
               QStringLiteral("Clear All - Keyboard = Del Del "));
     EXPECT_EQ(accessibleText(control("cmdBack"), QAccessible::Name), QStringLiteral("Backspace"));
-    EXPECT_EQ(accessibleText(control("cmdNum_7"), QAccessible::Name), QStringLiteral("7"));
+    EXPECT_EQ(accessibleText(control("cmdNum_7"), QAccessible::Name), QStringLiteral("Digit 7"));
 }
 
 TEST_F(Window, AccessibleIdsGiveEveryControlItsObjectNameAsDescription) {
