@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "platform/AccessibleIds.h"
+#include "platform/ProgramIcon.h"
 
 namespace plumbrule {
 
@@ -189,6 +190,7 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
+    setWindowIcon(programIcon());
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     Form_Load();
 }
@@ -200,7 +202,9 @@ void frmAbout::Form_Load() {
     lblTitle_->setText(QStringLiteral("Plumbrule"));
 }
 
-void frmAbout::cmdOK_Click() { accept(); }
+void frmAbout::cmdOK_Click() {
+    accept();
+}
 
 void frmAbout::showEvent(QShowEvent* event) {
     // Centred over the main window.

@@ -10,6 +10,8 @@
 #include "history/HistoryExport.h"
 #include "history/HistoryPlacement.h"
 #include "platform/AccessibleIds.h"
+#include "platform/ControlNames.h"
+#include "platform/ProgramIcon.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 
@@ -42,6 +44,9 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     Text1_->setObjectName("Text1");
     Text1_->setAccessibleName("History tape");
     Text1_->setReadOnly(true);
+    // Locked against typing, but the tape can be selected, by mouse or by
+    // keyboard, and copied (Ctrl+C, or Copy in its right-click menu).
+    Text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     QPalette colours = Text1_->palette();
@@ -56,6 +61,8 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     Text1_->setGeometry(Pixels(45), Pixels(45), Pixels(3300), Pixels(4695));
 
     buildMenus();
+    setWindowIcon(programIcon());
+    ApplyAccessibleNames(*this);
     // The designed client area, 3405 x 4800 twips, below the menu bar.
     resize(Pixels(3405), Pixels(4800) + menuBar()->sizeHint().height());
 
