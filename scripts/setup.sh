@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file
+  librsvg2-bin qt6-base-private-dev
 )
 
 missing=()

@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "platform/AccessibleIds.h"
+#include "platform/ProgramIcon.h"
 
 namespace plumbrule {
 
@@ -189,6 +190,7 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
+    setWindowIcon(programIcon());
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     Form_Load();
 }

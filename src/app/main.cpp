@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "mainwindow/frmMain.h"
+#include "platform/ProgramIcon.h"
 #include "platform/QtMessageDialog.h"
 #include "platform/QtSettingsStore.h"
 
@@ -10,6 +11,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Plumbrule"));
     QApplication::setOrganizationName(QStringLiteral("Plumbrite"));
     QApplication::setApplicationVersion(QStringLiteral("1.5.0"));
+    // Every window, message box included, shows the program icon; the desktop
+    // entry plumbrule.desktop is the one the task bar groups the windows under.
+    QApplication::setWindowIcon(plumbrule::programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("plumbrule"));
 
     plumbrule::QtMessageDialog messages;
     plumbrule::QtSettingsStore settings;

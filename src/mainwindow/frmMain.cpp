@@ -15,14 +15,17 @@
 #include "about/frmAbout.h"
 #include "entry/SavedSettings.h"
 #include "history/frmHistory.h"
+#include "mainwindow/DisplayExtras.h"
 #include "mainwindow/DisplayLabel.h"
 #include "mainwindow/SettingsNames.h"
 #include "memory/MemoryList.h"
 #include "memory/MemoryPictures.h"
 #include "platform/AccessibleIds.h"
+#include "platform/ControlNames.h"
 #include "platform/IndicatorImages.h"
 #include "platform/KeyPreview.h"
 #include "platform/MessageDialog.h"
+#include "platform/ProgramIcon.h"
 #include "platform/QtPopupMenu.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
@@ -99,6 +102,9 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
     setFixedSize(Pixels(clientWidthTwips), shownClientHeight());
     createControls();
     connectHandlers();
+    setWindowIcon(programIcon());
+    ApplyAccessibleNames(*this);
+    displayExtras_ = new DisplayExtras(*this, *lblDisplay);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     // Key preview: the keyboard map sees every key first, and the focused
     // control still gets it afterwards.
@@ -136,7 +142,7 @@ void frmMain::createControls() {
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setProperty("picture", imgBlank);
-    Picture1->setPixmap(IndicatorImage(imgBlank));
+    Picture1->setPixmap(IndicatorImage(imgBlank, devicePixelRatioF()));
     Picture1->setAccessibleName(indicatorName(imgBlank));
 
     lblDisplay = new DisplayLabel(this);
@@ -289,10 +295,13 @@ void frmMain::connectHandlers() {
 void frmMain::render() {
     const CalculatorState& state = calculator_.state();
     const QString display = QString::fromStdString(state.display);
-    if (lblDisplay->text() != display) lblDisplay->setText(display);
+    if (lblDisplay->text() != display) {
+        lblDisplay->setText(display);
+        displayExtras_->displayChanged();
+    }
     if (Picture1->property("picture").toInt() != state.indicator) {
         Picture1->setProperty("picture", state.indicator);
-        Picture1->setPixmap(IndicatorImage(state.indicator));
+        Picture1->setPixmap(IndicatorImage(state.indicator, devicePixelRatioF()));
         Picture1->setAccessibleName(indicatorName(state.indicator));
     }
 }
@@ -537,8 +546,8 @@ void frmMain::chooseOutput(int index) {
 
 void frmMain::Form_Load() {
     show();
-    calculator_.state().display =
-        std::string(1, '0');  // (not a literal: works around a false -Wrestrict of GCC 12)
+    // Built, not assigned from a literal: GCC 12 warns falsely (-Wrestrict) on the literal here.
+    calculator_.state().display = std::string(1, '0');
     render();
     calculator_.state().blnNewExpresion = true;
 

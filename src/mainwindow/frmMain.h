@@ -21,6 +21,7 @@ class QRadioButton;
 
 namespace plumbrule {
 
+class DisplayExtras;
 class DisplayLabel;
 class FileWriter;
 class frmHistory;
@@ -177,6 +178,7 @@ class frmMain : public QWidget, private HistoryAccess {
 
     QLabel* Picture1 = nullptr;
     DisplayLabel* lblDisplay = nullptr;
+    DisplayExtras* displayExtras_ = nullptr;  // clipboard, readouts, announcements
     std::array<QPushButton*, 10> cmdNum{};
     QPushButton* cmdDivide = nullptr;
     QPushButton* cmdFeet = nullptr;

@@ -5,9 +5,11 @@
 
 namespace plumbrule {
 
-QPixmap IndicatorImage(int number) {
+QPixmap IndicatorImage(int number, qreal devicePixelRatio) {
     const int size = indicatorImageSize;
-    QPixmap picture(size, size);
+    const int devicePixels = qRound(size * devicePixelRatio);
+    QPixmap picture(devicePixels, devicePixels);
+    picture.setDevicePixelRatio(devicePixelRatio);
     picture.fill(Qt::transparent);
     if (number < 1 || number > 4) return picture;
 

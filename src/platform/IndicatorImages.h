@@ -10,6 +10,9 @@ namespace plumbrule {
 inline constexpr int indicatorImageSize = 20;
 
 // IndicatorImage(1) -> the plus sign; any number outside 1..4 gives the blank picture.
-QPixmap IndicatorImage(int number);
+// The picture is 20 x 20 logical pixels, drawn with devicePixelRatio device
+// pixels to each, so it stays sharp at 150 % and 200 % (a 20 x 20 bitmap
+// would be blown up and blurred).
+QPixmap IndicatorImage(int number, qreal devicePixelRatio = 1.0);
 
 }  // namespace plumbrule

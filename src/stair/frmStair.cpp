@@ -11,6 +11,8 @@
 #include <utility>
 
 #include "platform/AccessibleIds.h"
+#include "platform/ControlNames.h"
+#include "platform/ProgramIcon.h"
 #include "stair/StairDiagram.h"
 
 namespace plumbrule {
@@ -95,6 +97,8 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
     buildResultFrame();
     buildRightColumn();
     setFocusOrder();
+    setWindowIcon(programIcon());
+    ApplyAccessibleNames(*this);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     Form_Load();
 }

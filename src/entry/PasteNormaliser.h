@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Reads text from the clipboard as a length and writes it in the display's
+// own form, so that a pasted length goes into the display as a recalled
+// memory value would. Forgiving about how people and other programs write
+// lengths, strict about anything else: what cannot be read as one length is
+// refused whole, never cut down or guessed at.
+namespace plumbrule {
+
+// Clipboard text longer than this, after trimming, is refused rather than
+// truncated: a cut-off length would be a different length.
+inline constexpr std::size_t kMaxPasteCharacters = 64;
+
+// normalisePaste(utf8) -> the display text, or nothing when the text is not
+// one readable length. Accepted, with white space (also no-break and thin
+// spaces) trimmed from both ends:
+//   feet marks  ' ′ ‘ ’  and the words ft, ft., foot, feet
+//   inch marks  " ″ “ ” '' and the words in, in., inch, inches (any letter case)
+//   a fraction  1/2 or 1⁄2, or one of ½ ¼ ¾ ⅛ ⅜ ⅝ ⅞, after whole inches with a
+//               blank, a dash or nothing between them
+//   a leading minus: - or the Unicode minus − (or a dash – ‐)
+//   between feet and inches: blanks, a dash or a comma
+// Examples:
+//   "5' 3 1/2\""      -> "5'3-1/2\""      "5'-3 1/2\""  -> "5'3-1/2\""
+//   "5 ft 3 1/2 in"   -> "5'3-1/2\""      "5′ 3½″"      -> "5'3-1/2\""
+//   "−3 ½\""          -> "-3-1/2\""       "½"           -> "0-1/2"
+//   "63.5"            -> "63.5"           " 12'\n"      -> "12'"
+//   "5'3-1/"          -> nothing (unfinished fraction)
+//   "3-1/0"           -> nothing (does not read as a length)
+//   "5 feet\x07"      -> nothing (control character)
+// The result always reads back through DetType and ConvertInput as a finite
+// number of inches.
+std::optional<std::string> normalisePaste(std::string_view clipboardUtf8);
+
+}  // namespace plumbrule

@@ -1,0 +1,72 @@
+#include "entry/Readouts.h"
+
+#include <cmath>
+#include <exception>
+#include <optional>
+
+#include "engine/DisplayOptions.h"
+#include "engine/Formatter.h"
+#include "engine/NumberText.h"
+#include "engine/Parser.h"
+
+namespace plumbrule {
+
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+constexpr int kDecimalPlaces = 4;
+
+std::optional<double> valueOf(std::string_view displayText) {
+    try {
+        const double inches = ConvertInput(displayText, DetType(displayText));
+        if (std::isfinite(inches)) return inches;
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
+// One readout; a form the formatter cannot write for this value is left out.
+template <typename Write>
+void add(std::vector<Readout>& readouts, ReadoutKind kind, const char* label, Write write) {
+    try {
+        readouts.push_back({kind, label, write()});
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace
+
+std::vector<Readout> readoutsOf(std::string_view displayText) {
+    const auto inches = valueOf(displayText);
+    if (!inches) return {};
+    const double v = *inches;
+    using Style = DisplayOptions::Style;
+    using Units = DisplayOptions::Units;
+
+    std::vector<Readout> readouts;
+    add(readouts, ReadoutKind::FeetAndInches, "Feet and inches", [v] {
+        return DisplayValue(v, {Style::Fractional, Units::FeetAndInches, 4});
+    });
+    // The decimal "Inches" form shows one place fewer than asked for, so the
+    // bare number is written and given its inch mark here.
+    add(readouts, ReadoutKind::DecimalInches, "Inches", [v] {
+        return DisplayValue(v, {Style::Decimal, Units::None, kDecimalPlaces}) + "\"";
+    });
+    add(readouts, ReadoutKind::DecimalFeet, "Feet", [v] {
+        return DisplayValue(v, {Style::Decimal, Units::Feet, kDecimalPlaces});
+    });
+    add(readouts, ReadoutKind::Millimetres, "Millimetres",
+        [v] { return text(roundEven(v * kMillimetresPerInch, 1)) + " mm"; });
+    return readouts;
+}
+
+std::string readoutTooltip(std::string_view displayText) {
+    std::string tip;
+    for (const Readout& readout : readoutsOf(displayText)) {
+        if (!tip.empty()) tip += "\n";
+        tip += readout.label + ": " + readout.text;
+    }
+    return tip;
+}
+
+}  // namespace plumbrule

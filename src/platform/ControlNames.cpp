@@ -1,0 +1,18 @@
+#include "platform/ControlNames.h"
+
+#include <QWidget>
+
+#include "entry/AccessibleNames.h"
+
+namespace plumbrule {
+
+void ApplyAccessibleNames(QWidget& window) {
+    const std::string windowName = window.objectName().toStdString();
+    const auto children = window.findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        const auto name = accessibleNameOf(windowName, child->objectName().toStdString());
+        if (name) child->setAccessibleName(QString::fromStdString(*name));
+    }
+}
+
+}  // namespace plumbrule

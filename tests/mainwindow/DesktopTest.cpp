@@ -1,0 +1,402 @@
+// What the desktop adds around the main window: copy and paste, the display's
+// right-click menu and tooltip, screen-reader names and announcements, the
+// program icon, and captions that fit at 150 % and 200 %.
+#include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+
+#include <string>
+#include <vector>
+
+#if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#endif
+
+#include "entry/AccessibleNames.h"
+#include "entry/Readouts.h"
+#include "history/frmHistory.h"
+#include "mainwindow/MainWindowFixture.h"
+#include "stair/frmStair.h"
+
+namespace plumbrule::testing {
+namespace {
+
+class Desktop : public MainWindowTest {
+  protected:
+    frmMain& startActive() {
+        frmMain& shown = start();
+        shown.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&shown));
+        return shown;
+    }
+    void pressCtrl(Qt::Key key) { QTest::keyClick(window.get(), key, Qt::ControlModifier); }
+    static QClipboard& clipboard() { return *QGuiApplication::clipboard(); }
+    QString accessibleText(const char* name, QAccessible::Text kind) const {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control(name));
+        return accessible ? accessible->text(kind) : QStringLiteral("<no interface>");
+    }
+    // The display's right-click menu, opened as a right click opens it.
+    QMenu* openDisplayMenu() {
+        QWidget* display = control("lblDisplay");
+        const QPoint inside(display->width() / 2, display->height() / 2);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, display->mapToGlobal(inside));
+        QApplication::sendEvent(display, &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+};
+
+// ---- Copy and paste ------------------------------------------------------------
+
+TEST_F(Desktop, CtrlCCopiesTheWholeDisplayText) {
+    startActive();
+    clickKeys("5f3F1/2i");
+    ASSERT_EQ(display(), "5'3-1/2\"");
+    clipboard().clear();
+    pressCtrl(Qt::Key_C);
+    EXPECT_EQ(clipboard().text(), QStringLiteral("5'3-1/2\""));
+    EXPECT_EQ(display(), "5'3-1/2\"");  // copying changes nothing
+}
+
+// A pasted length is a new entry, as a recalled memory value is, and the
+// next operator evaluates it as the operand.
+TEST_F(Desktop, CtrlVPastesALengthAsANewEntryThatTheNextOperatorUses) {
+    startActive();
+    clickKeys("2f+");
+    clipboard().setText(QStringLiteral("  5 ft 3 \u00BD in\n"));
+    pressCtrl(Qt::Key_V);
+    EXPECT_EQ(display(), "5'3-1/2\"");
+    EXPECT_EQ(indicator(), imgAdd);
+    clickKeys("=");
+    EXPECT_EQ(display(), "7'3-1/2\"");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Desktop, PasteAfterAResultReplacesIt) {
+    startActive();
+    clickKeys("5f=");
+    clipboard().setText(QStringLiteral("3\u2033"));
+    pressCtrl(Qt::Key_V);
+    EXPECT_EQ(display(), "3\"");
+    clickKeys("+1=");
+    EXPECT_EQ(display(), "0'4\"");
+}
+
+// Clipboard text that is not one length changes nothing at all: not the
+// display, not the pending operation, and no message box (it beeps).
+TEST_F(Desktop, APasteThatIsNotALengthChangesNothing) {
+    startActive();
+    const QString refused[] = {QString(),
+                               QStringLiteral("hello"),
+                               QStringLiteral("5'3-1/"),
+                               QStringLiteral("5'\n3\""),
+                               QStringLiteral("5'3\"\u0007"),
+                               QString(65, QLatin1Char('1')),
+                               QString(100000, QLatin1Char('5'))};
+    clickKeys("7+4");
+    for (const QString& text : refused) {
+        clipboard().setText(text);
+        pressCtrl(Qt::Key_V);
+        EXPECT_EQ(display(), "4") << text.left(20).toStdString();
+        EXPECT_EQ(indicator(), imgAdd);
+    }
+    clickKeys("=");
+    EXPECT_EQ(display(), "0'11\"");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// ---- The display's right-click menu and tooltip ------------------------------------
+
+TEST_F(Desktop, RightClickMenuOffersCopyPasteAndTheReadouts) {
+    startActive();
+    clickKeys("5f3F1/2i");
+    QMenu* menu = openDisplayMenu();
+    ASSERT_NE(menu, nullptr);
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator()) texts << action->text();
+    }
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("&Copy"), QStringLiteral("&Paste"),
+                                  QStringLiteral("Copy as feet and inches: 5'3-1/2\""),
+                                  QStringLiteral("Copy as inches: 63.5\""),
+                                  QStringLiteral("Copy as feet: 5.2917'"),
+                                  QStringLiteral("Copy as millimetres: 1612.9 mm")}));
+
+    menu->findChild<QAction*>(QStringLiteral("mnuCopyAs_3"))->trigger();
+    EXPECT_EQ(clipboard().text(), QStringLiteral("1612.9 mm"));
+    menu->findChild<QAction*>(QStringLiteral("mnuCopyAs_1"))->trigger();
+    EXPECT_EQ(clipboard().text(), QStringLiteral("63.5\""));
+    menu->close();
+
+    clipboard().setText(QStringLiteral("12'"));
+    menu = openDisplayMenu();
+    ASSERT_NE(menu, nullptr);
+    menu->findChild<QAction*>(QStringLiteral("mnuDisplayPaste"))->trigger();
+    menu->close();
+    EXPECT_EQ(display(), "12'");
+    menu = openDisplayMenu();
+    ASSERT_NE(menu, nullptr);
+    clipboard().clear();
+    menu->findChild<QAction*>(QStringLiteral("mnuDisplayCopy"))->trigger();
+    menu->close();
+    EXPECT_EQ(clipboard().text(), QStringLiteral("12'"));
+}
+
+TEST_F(Desktop, AnEntryBeingTypedOffersNoReadouts) {
+    startActive();
+    clickKeys("5f3F");
+    ASSERT_EQ(display(), "5'3-");
+    QMenu* menu = openDisplayMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->actions().size(), 2);  // Copy and Paste only
+    menu->close();
+    EXPECT_EQ(control("lblDisplay")->toolTip(), QString());
+}
+
+TEST_F(Desktop, TooltipFollowsTheDisplay) {
+    start();
+    EXPECT_EQ(control("lblDisplay")->toolTip().toStdString(), readoutTooltip("0"));
+    clickKeys("5f");
+    EXPECT_EQ(control("lblDisplay")->toolTip().toStdString(),
+              "Feet and inches: 5'0\"\nInches: 60\"\nFeet: 5'\nMillimetres: 1524 mm");
+    clickKeys("*2=");
+    EXPECT_EQ(control("lblDisplay")->toolTip().toStdString(), readoutTooltip("10'0\""));
+}
+
+// ---- Screen readers ------------------------------------------------------------------
+
+// What assistive technology is told: each name or description change with
+// the text it reads at that moment.
+struct Announcement {
+    QObject* object;
+    QAccessible::Event type;
+    QString text;
+};
+std::vector<Announcement> announcements;
+
+void recordAnnouncement(QAccessibleEvent* event) {
+    const QAccessible::Event type = event->type();
+    if (type != QAccessible::NameChanged && type != QAccessible::DescriptionChanged) return;
+    QAccessibleInterface* accessible = event->accessibleInterface();
+    const auto kind =
+        type == QAccessible::NameChanged ? QAccessible::Name : QAccessible::Description;
+    announcements.push_back(
+        {event->object(), type, accessible ? accessible->text(kind) : QStringLiteral("<none>")});
+}
+
+class Announcements : public Desktop {
+  protected:
+    // Qt hands events to the update handler only while accessibility is
+    // active, as when a screen reader listens; on the offscreen platform the
+    // platform's accessibility object is switched on by hand.
+    void SetUp() override {
+#if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
+        platform_ = QGuiApplicationPrivate::platformIntegration()->accessibility();
+#endif
+        if (!platform_) GTEST_SKIP() << "needs Qt's platform accessibility (qt6-base-private-dev)";
+        announcements.clear();
+        previous_ = QAccessible::installUpdateHandler(&recordAnnouncement);
+        setPlatformActive(true);
+        ASSERT_TRUE(QAccessible::isActive());
+    }
+    void TearDown() override {
+        if (platform_) {
+            setPlatformActive(false);
+            QAccessible::installUpdateHandler(previous_);
+        }
+        Desktop::TearDown();
+    }
+    void setPlatformActive(bool active) {
+#if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
+        platform_->setActive(active);
+#else
+        (void)active;
+#endif
+    }
+    // The names announced for the display since the last call, one entry per
+    // event (a doubled event would make a screen reader say it twice).
+    QStringList displayAnnouncements() {
+        return announced(QAccessible::NameChanged);
+    }
+    QStringList descriptionAnnouncements() {
+        return announced(QAccessible::DescriptionChanged);
+    }
+    QStringList announced(QAccessible::Event type) {
+        QStringList texts;
+        std::vector<Announcement> others;
+        for (const Announcement& a : announcements) {
+            if (a.object == control("lblDisplay") && a.type == type) {
+                texts << a.text;
+            } else {
+                others.push_back(a);
+            }
+        }
+        announcements = others;
+        return texts;
+    }
+
+  private:
+    QAccessible::UpdateHandler previous_ = nullptr;
+#if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
+    QPlatformAccessibility* platform_ = nullptr;
+#else
+    void* platform_ = nullptr;
+#endif
+};
+
+TEST_F(Announcements, EveryChangeOfTheDisplayIsAnnouncedWithItsWholeText) {
+    startActive();
+    EXPECT_EQ(displayAnnouncements(), QStringList{QStringLiteral("0")});
+    clickKeys("5");
+    EXPECT_EQ(displayAnnouncements(), QStringList{QStringLiteral("5")});
+    clickKeys("f3");
+    EXPECT_EQ(displayAnnouncements(), (QStringList{QStringLiteral("5'"), QStringLiteral("5'3")}));
+    clickKeys("+");
+    EXPECT_EQ(displayAnnouncements(), QStringList{QStringLiteral("5'3\"")});
+    clipboard().setText(QStringLiteral("2\u2032"));
+    pressCtrl(Qt::Key_V);
+    EXPECT_EQ(displayAnnouncements(), QStringList{QStringLiteral("2'")});
+    clickKeys("=");
+    EXPECT_EQ(displayAnnouncements(), QStringList{QStringLiteral("7'3\"")});
+    clickKeys("=");  // the same text again: nothing new to say
+    EXPECT_EQ(displayAnnouncements(), QStringList{});
+}
+
+TEST_F(Announcements, TheSpokenFormIsAnnouncedAsTheDescription) {
+    startActive();
+    announcements.clear();
+    clickKeys("5f3F1/2i");
+    const QStringList described = descriptionAnnouncements();
+    ASSERT_FALSE(described.isEmpty());
+    EXPECT_EQ(described.last(), QStringLiteral("5 feet 3 and 1/2 inches"));
+    EXPECT_EQ(described.first(), QStringLiteral("5"));
+}
+
+TEST_F(Desktop, DisplayDescriptionIsTheSpokenLength) {
+    start();
+    EXPECT_EQ(accessibleText("lblDisplay", QAccessible::Description), QStringLiteral("0"));
+    clickKeys("5f3F1/2i");
+    EXPECT_EQ(accessibleText("lblDisplay", QAccessible::Description),
+              QStringLiteral("5 feet 3 and 1/2 inches"));
+    EXPECT_EQ(accessibleText("lblDisplay", QAccessible::Name), QStringLiteral("5'3-1/2\""));
+    clickKeys("C3F1/2iN");
+    EXPECT_EQ(accessibleText("lblDisplay", QAccessible::Description),
+              QStringLiteral("minus 3 and 1/2 inches"));
+}
+
+TEST_F(Desktop, AutomationDescriptionsWinWhenAskedFor) {
+    qputenv("PLUMBRULE_ACCESSIBLE_IDS", "1");
+    start();
+    qunsetenv("PLUMBRULE_ACCESSIBLE_IDS");
+    clickKeys("5f3");
+    EXPECT_EQ(accessibleText("lblDisplay", QAccessible::Description), QStringLiteral("lblDisplay"));
+    EXPECT_EQ(accessibleText("cmdFeet", QAccessible::Description), QStringLiteral("cmdFeet"));
+    EXPECT_EQ(accessibleText("cmdFeet", QAccessible::Name), QStringLiteral("Feet mark"));
+}
+
+// Every button, option and list says what it does; its tooltip describes it.
+TEST_F(Desktop, EveryControlIsNamedForWhatItDoes) {
+    start();
+    int named = 0;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const bool isControl = qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                               qobject_cast<QComboBox*>(widget) != nullptr;
+        if (!isControl) continue;
+        const std::string name = widget->objectName().toStdString();
+        const auto expected = accessibleNameOf("frmMain", name);
+        ASSERT_TRUE(expected) << name;
+        EXPECT_EQ(widget->accessibleName().toStdString(), *expected) << name;
+        if (!widget->toolTip().isEmpty()) {
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description),
+                      widget->toolTip())
+                << name;
+        }
+        ++named;
+    }
+    EXPECT_EQ(named, 33);  // 10 digits, 19 other buttons, 2 options, 2 lists
+}
+
+TEST_F(Desktop, WindowShowsTheProgramIconInEverySize) {
+    start();
+    const QIcon icon = window->windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QList<QSize> sizes = icon.availableSizes();
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+        EXPECT_EQ(icon.pixmap(size, size).size(), QSize(size, size)) << size;
+    }
+}
+
+// ---- The history and stair windows ----------------------------------------------------
+
+// Every control of `window` that a person operates is named by the table.
+void expectNamedControls(QWidget& window, const char* windowName, int expected) {
+    int named = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool isControl = qobject_cast<QAbstractButton*>(widget) != nullptr ||
+                               qobject_cast<QLineEdit*>(widget) != nullptr ||
+                               qobject_cast<QPlainTextEdit*>(widget) != nullptr;
+        if (!isControl || widget->objectName().startsWith(QLatin1String("qt_"))) continue;
+        const std::string name = widget->objectName().toStdString();
+        const auto spoken = accessibleNameOf(windowName, name);
+        ASSERT_TRUE(spoken) << windowName << "." << name;
+        EXPECT_EQ(widget->accessibleName().toStdString(), *spoken) << name;
+        ++named;
+    }
+    EXPECT_EQ(named, expected) << windowName;
+    EXPECT_FALSE(window.windowIcon().isNull()) << windowName;
+}
+
+TEST_F(Desktop, StairWindowControlsSayWhatTheyDo) {
+    start();
+    click("cmdStair");
+    ASSERT_NE(window->stairWindow(), nullptr);
+    frmStair& stair = *window->stairWindow();
+    expectNamedControls(stair, "frmStair", 10);  // six boxes, two options, two buttons
+    EXPECT_EQ(stair.findChild<QLineEdit*>(QStringLiteral("Text1_0"))->accessibleName(),
+              QStringLiteral("Maximum riser height"));
+    // The result labels keep no name of their own: they read as their text.
+    EXPECT_TRUE(stair.findChild<QLabel*>(QStringLiteral("lblRiser"))->accessibleName().isEmpty());
+    stair.close();
+}
+
+// The tape is locked against typing but can be selected and copied.
+TEST_F(Desktop, HistoryTapeCanBeSelectedAndCopied) {
+    startActive();
+    QTest::keyClick(window.get(), Qt::Key_5);
+    QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ShiftModifier);
+    QTest::keyClick(window.get(), Qt::Key_3);
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    ASSERT_EQ(display(), "0'8\"");
+    click("cmdHistory");
+    ASSERT_NE(window->historyWindow(), nullptr);
+    frmHistory& history = *window->historyWindow();
+    expectNamedControls(history, "frmHistory", 1);
+    QPlainTextEdit* tape = history.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(tape, nullptr);
+    ASSERT_FALSE(tape->toPlainText().isEmpty());
+    EXPECT_TRUE(tape->isReadOnly());
+    EXPECT_TRUE(tape->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+
+    history.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&history));
+    tape->setFocus();
+    clipboard().clear();
+    QTest::keyClick(tape, Qt::Key_A, Qt::ControlModifier);  // select all
+    QTest::keyClick(tape, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard().text(), tape->toPlainText());
+    QTest::keyClick(tape, Qt::Key_X, Qt::ControlModifier);  // never cut: the tape stays
+    QTest::keyClick(tape, Qt::Key_Delete);
+    EXPECT_EQ(clipboard().text(), tape->toPlainText());
+    history.close();
+}
+
+}  // namespace
+}  // namespace plumbrule::testing
