@@ -126,6 +126,10 @@ struct ListCountRow {
     std::int32_t lngListCount;
 };
 
+void PrintTo(const ListCountRow& row, std::ostream* out) {
+    *out << (row.saved.exists ? "\"" + row.saved.text + "\"" : std::string("absent"));
+}
+
 class ListCountSetting : public ::testing::TestWithParam<ListCountRow> {};
 
 TEST_P(ListCountSetting, ReadsTheCapacityAndKeepsThatManyTexts) {

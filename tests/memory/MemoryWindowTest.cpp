@@ -109,6 +109,10 @@ struct Capacity {
     int kept;
 };
 
+void PrintTo(const Capacity& row, std::ostream* out) {
+    *out << "ListCount " << (row.listCount ? row.listCount : "absent");
+}
+
 class MemoryCapacity : public MemoryWindow, public ::testing::WithParamInterface<Capacity> {};
 
 TEST_P(MemoryCapacity, KeepsTheNewestTexts) {

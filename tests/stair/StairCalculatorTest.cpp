@@ -48,6 +48,10 @@ struct Example {
     std::string label;
 };
 
+void PrintTo(const Example& row, std::ostream* out) {
+    *out << row.before[0] << " | " << row.before[1] << " | " << row.before[2];
+}
+
 class StairRisersExample : public Stair, public ::testing::WithParamInterface<Example> {};
 
 TEST_P(StairRisersExample, FillsTheEmptyBoxAndTheLabel) {
@@ -167,6 +171,11 @@ struct Failure {
     Boxes boxes;
     std::string message;
 };
+
+void PrintTo(const Failure& row, std::ostream* out) {
+    *out << (row.risers ? "risers " : "treads ") << row.boxes[0] << " | " << row.boxes[1] << " | "
+         << row.boxes[2];
+}
 
 class StairFailure : public Stair, public ::testing::WithParamInterface<Failure> {};
 
