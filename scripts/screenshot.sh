@@ -35,15 +35,21 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME/Plumbrite" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 
-shot() {  # shot SHOW_OPTIONS FILE
+# Centres of the keys, in window pixels (the designed twips divided by 15).
+k5=41,66 k3=65,45 k1=17,45 k2=41,45 k8=41,87
+feet=119,45 inch=119,66 fraction=119,87 divide=92,45 add=92,108 equals=119,108
+# 5'3-1/2" + 2'8"
+sum=("$k5" "$feet" "$k3" "$fraction" "$k1" "$divide" "$k2" "$add" "$k2" "$feet" "$k8" "$inch")
+
+shot() {  # shot SHOW_OPTIONS FILE [CLICKS...]
     printf '[General]\nTop=600\nLeft=600\nShowOptions=%s\n' "$1" >"$XDG_CONFIG_HOME/Plumbrite/Plumbrule.conf"
     "$app" &
     app_pid=$!
-    "$grab" Plumbrule "$2"
+    "$grab" Plumbrule "$2" "${@:3}"
     kill "$app_pid"
     wait "$app_pid" 2>/dev/null || true
     app_pid=
     echo "saved $2"
 }
-shot True "$out/plumbrule-options-shown.png"
-shot False "$out/plumbrule-options-folded.png"
+shot True "$out/plumbrule-options-shown.png" "${sum[@]}"
+shot False "$out/plumbrule-options-folded.png" "${sum[@]}" "$equals"

@@ -202,7 +202,9 @@ void frmAbout::Form_Load() {
     lblTitle_->setText(QStringLiteral("Plumbrule"));
 }
 
-void frmAbout::cmdOK_Click() { accept(); }
+void frmAbout::cmdOK_Click() {
+    accept();
+}
 
 void frmAbout::showEvent(QShowEvent* event) {
     // Centred over the main window.

@@ -16,7 +16,7 @@ namespace plumbrule {
 // Escape. Each opening is a new window, so nothing carries over.
 class frmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmAbout(QWidget* parent = nullptr);
 
     // "Version " and the build's major, minor and revision numbers.
@@ -30,10 +30,10 @@ public:
     static QPixmap emblem(int size);
     static QPixmap squarePicture(int width, int height);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void Form_Load();
 
     QLabel* lblTitle_ = nullptr;

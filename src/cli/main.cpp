@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -54,9 +55,12 @@ int evaluateStandardInput(ExpressionEvaluator& evaluator) {
     bool anyFailed = false;
     bool lineOpen = false;
     for (;;) {
-        const std::size_t size = std::fread(chunk.data(), 1, chunk.size(), stdin);
-        if (size == 0) break;
-        const std::string_view data(chunk.data(), size);
+        // read() hands over what has arrived, so a line typed on a terminal
+        // is answered at once instead of waiting for a full block.
+        const ssize_t size = ::read(STDIN_FILENO, chunk.data(), chunk.size());
+        if (size < 0 && errno == EINTR) continue;
+        if (size <= 0) break;
+        const std::string_view data(chunk.data(), static_cast<std::size_t>(size));
         std::size_t start = 0;
         for (std::size_t end = data.find('\n'); end != std::string_view::npos;
              end = data.find('\n', start)) {

@@ -37,7 +37,7 @@ Split split(double v) {
     const DecimalNumber feet = roundDigits(v / 12, 10, Halves::ToEven);
     double fraction = 0;
     if (feet.exponent >= 0) {
-        s.wholeFeet = DecimalNumber{feet.negative, feet.digits, feet.exponent}.value();
+        s.wholeFeet = feet.value();
     } else {
         // At most ten places, so both parts are exact whole numbers here.
         std::uint64_t unit = 1;

@@ -55,24 +55,41 @@ bool KeyboardMap::dispatch(int KeyCode, int Shift) {
             c.cmdBack_Click();
             c.state().blnOperatorKeyed = false;
             break;
-        case vkReturn: enterKey(); break;
-        case vkDelete: deleteKey(); break;
+        case vkReturn:
+            enterKey();
+            break;
+        case vkDelete:
+            deleteKey();
+            break;
         case vk8:
             if (Shift == maskShift) operatorKey(&Calculator::cmdMultiply_Click, opMultiply);
             break;
-        case vkMultiply: operatorKey(&Calculator::cmdMultiply_Click, opMultiply); break;
-        case vkAdd: operatorKey(&Calculator::cmdAdd_Click, opAdd); break;
+        case vkMultiply:
+            operatorKey(&Calculator::cmdMultiply_Click, opMultiply);
+            break;
+        case vkAdd:
+            operatorKey(&Calculator::cmdAdd_Click, opAdd);
+            break;
         case vkOemPlus:
             if (Shift == maskShift) operatorKey(&Calculator::cmdAdd_Click, opAdd);
             break;
         case vkSubtract:
-        case vkOemMinus: operatorKey(&Calculator::cmdSubtract_Click, opSubtract); break;
+        case vkOemMinus:
+            operatorKey(&Calculator::cmdSubtract_Click, opSubtract);
+            break;
         case vkDivide:
-        case vkOem2: divideKey(); break;
+        case vkOem2:
+            divideKey();
+            break;
         case vkDecimal:
-        case vkOemPeriod: return pointKey();
-        case vkF: fractionKey(); break;
-        case vkN: c.cmdNeg_Click(); break;
+        case vkOemPeriod:
+            return pointKey();
+        case vkF:
+            fractionKey();
+            break;
+        case vkN:
+            c.cmdNeg_Click();
+            break;
         case vkOem7:
             if (Shift == maskShift) {
                 c.cmdInches_Click();
@@ -80,7 +97,8 @@ bool KeyboardMap::dispatch(int KeyCode, int Shift) {
                 c.cmdFeet_Click();
             }
             break;
-        default: break;  // no row: only the tail runs
+        default:
+            break;  // no row: only the tail runs
     }
     return true;
 }

@@ -11,7 +11,7 @@ class HistoryTape;
 // What the keyboard map needs of the history window: the tape. Touching it
 // loads the history window, hidden, when it is not loaded yet.
 class HistoryAccess {
-public:
+  public:
     virtual ~HistoryAccess() = default;
     virtual HistoryTape& tape() = 0;
 };
@@ -54,7 +54,7 @@ enum ShiftMask : int { maskShift = 1, maskCtrl = 2, maskAlt = 4 };
 // display "5'3\"" (fractional, feet and inches) and the tape
 //   "5\r\n+ 3\r\n= 5'3\""
 class KeyboardMap {
-public:
+  public:
     KeyboardMap(Calculator& calculator, HistoryAccess& history);
 
     // One key press: KeyCode is the virtual-key code, Shift the mask of
@@ -65,7 +65,7 @@ public:
     //   display "-5": Form_KeyDown(vkOemPeriod, 0) -> refused, "-5"
     void Form_KeyDown(int KeyCode, int Shift);
 
-private:
+  private:
     bool typeDigit(int digit);
     bool dispatch(int KeyCode, int Shift);
     void operatorKey(void (Calculator::*operation)(), std::int32_t op);

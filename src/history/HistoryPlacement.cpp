@@ -15,7 +15,9 @@ std::optional<int> ReadHistoryCoordinate(const SettingsStore::Value& value) {
     }
 }
 
-std::string HistoryCoordinateText(int twips) { return std::to_string(twips); }
+std::string HistoryCoordinateText(int twips) {
+    return std::to_string(twips);
+}
 
 TextBoxSize HistoryTextBoxSize(int outerWidth, int outerHeight) {
     return {outerWidth - 210, outerHeight >= 795 ? outerHeight - 795 : 0};

@@ -29,11 +29,16 @@ void HistoryTape::moveCaretToEnd() {
 
 std::string_view OperatorToken(std::int32_t op) {
     switch (op) {
-        case 1: return "+ ";
-        case 2: return "- ";
-        case 3: return "* ";
-        case 4: return "/ ";
-        default: return "";
+        case 1:
+            return "+ ";
+        case 2:
+            return "- ";
+        case 3:
+            return "* ";
+        case 4:
+            return "/ ";
+        default:
+            return "";
     }
 }
 

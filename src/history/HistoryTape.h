@@ -19,7 +19,7 @@ inline constexpr std::string_view CRLF = "\r\n";
 // (append, or take a few characters off the end) instead of redrawing the
 // whole text on every key.
 class HistoryTapeListener {
-public:
+  public:
     virtual ~HistoryTapeListener() = default;
     // `text` was added at the end of the tape.
     virtual void tapeAppended(std::string_view text) = 0;
@@ -32,7 +32,7 @@ public:
 };
 
 class HistoryTape {
-public:
+  public:
     const std::string& text() const { return text_; }
     bool empty() const { return text_.empty(); }
 
@@ -52,7 +52,7 @@ public:
     // Passes the keyboard's "caret to the end" on to the view.
     void moveCaretToEnd();
 
-private:
+  private:
     std::string text_;
     HistoryTapeListener* listener_ = nullptr;
 };

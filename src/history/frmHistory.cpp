@@ -9,6 +9,7 @@
 
 #include "history/HistoryExport.h"
 #include "history/HistoryPlacement.h"
+#include "platform/AccessibleIds.h"
 #include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
 #include "platform/SettingsStore.h"
@@ -32,8 +33,6 @@ QString widgetText(std::string_view tape) {
     return text;
 }
 
-bool accessibleIds() { return qEnvironmentVariable("PLUMBRULE_ACCESSIBLE_IDS") == "1"; }
-
 }  // namespace
 
 frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
@@ -46,7 +45,6 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     Text1_ = new QPlainTextEdit(client);
     Text1_->setObjectName("Text1");
     Text1_->setAccessibleName("History tape");
-    if (accessibleIds()) Text1_->setAccessibleDescription("Text1");
     Text1_->setReadOnly(true);
     // Locked against typing, but the tape can be selected, by mouse or by
     // keyboard, and copied (Ctrl+C, or Copy in its right-click menu).
@@ -71,11 +69,20 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     // The designed client area, 3405 x 4800 twips, below the menu bar.
     resize(3405 / kTwipsPerPixel, 4800 / kTwipsPerPixel + menuBar()->sizeHint().height());
 
+    if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
+    // Anything that moves the caret or the view away from the end.
+    const auto moved = [this] { caretAtEndInView_ = false; };
+    connect(Text1_, &QPlainTextEdit::cursorPositionChanged, this, moved);
+    connect(Text1_->verticalScrollBar(), &QScrollBar::valueChanged, this, moved);
+    connect(Text1_->horizontalScrollBar(), &QScrollBar::valueChanged, this, moved);
+
     renderWholeTape();
     tape_.setListener(this);
 }
 
-frmHistory::~frmHistory() { tape_.setListener(nullptr); }
+frmHistory::~frmHistory() {
+    tape_.setListener(nullptr);
+}
 
 void frmHistory::buildMenus() {
     QMenu* mnuFile = menuBar()->addMenu("File");
@@ -139,6 +146,12 @@ void frmHistory::closeEvent(QCloseEvent* event) {
 void frmHistory::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
+    caretAtEndInView_ = false;
+}
+
+void frmHistory::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    caretAtEndInView_ = false;
 }
 
 void frmHistory::mnuExport_Click() {
@@ -146,16 +159,22 @@ void frmHistory::mnuExport_Click() {
                                  QCoreApplication::applicationDirPath().toStdString()});
 }
 
-void frmHistory::mnuClose_Click() { close(); }
+void frmHistory::mnuClose_Click() {
+    close();
+}
 
-void frmHistory::mnuClear_Click() { tape_.clear(); }
+void frmHistory::mnuClear_Click() {
+    tape_.clear();
+}
 
 void frmHistory::renderWholeTape() {
+    caretAtEndInView_ = false;
     Text1_->setPlainText(widgetText(tape_.text()));
     Text1_->moveCursor(QTextCursor::End);
 }
 
 void frmHistory::tapeAppended(std::string_view text) {
+    caretAtEndInView_ = false;
     QTextCursor end(Text1_->document());
     end.movePosition(QTextCursor::End);
     end.insertText(widgetText(text));
@@ -170,6 +189,7 @@ void frmHistory::tapeTailReplaced(std::string_view removed, std::string_view tex
         renderWholeTape();
         return;
     }
+    caretAtEndInView_ = false;
     QTextCursor end(Text1_->document());
     end.movePosition(QTextCursor::End);
     end.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor,
@@ -177,8 +197,15 @@ void frmHistory::tapeTailReplaced(std::string_view removed, std::string_view tex
     end.insertText(widgetText(text));
 }
 
-void frmHistory::tapeCleared() { Text1_->clear(); }
+void frmHistory::tapeCleared() {
+    caretAtEndInView_ = false;
+    Text1_->clear();
+}
 
-void frmHistory::tapeCaretToEnd() { Text1_->moveCursor(QTextCursor::End); }
+void frmHistory::tapeCaretToEnd() {
+    if (caretAtEndInView_) return;
+    Text1_->moveCursor(QTextCursor::End);
+    caretAtEndInView_ = true;
+}
 
 }  // namespace plumbrule

@@ -25,7 +25,7 @@ class SettingsStore;
 // follows the tape change by change, never by rewriting the whole text.
 class frmHistory : public QMainWindow, private HistoryTapeListener {
     Q_OBJECT
-public:
+  public:
     struct Services {
         SettingsStore& settings;  // "HistTop", "HistLeft"
         SaveDialog& dialog;
@@ -48,11 +48,12 @@ public:
     void mnuClose_Click();
     void mnuClear_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void Form_Load();
     void Form_Unload();
     void Form_Resize();
@@ -68,6 +69,10 @@ private:
     Services services_;
     QPlainTextEdit* Text1_ = nullptr;
     bool loaded_ = false;
+    // The caret is at the end of Text1 and in view, and nothing has moved
+    // since: moving it there again (every key does) can be skipped, so a key
+    // costs the same whatever the length of the tape.
+    bool caretAtEndInView_ = false;
 };
 
 }  // namespace plumbrule

@@ -546,8 +546,8 @@ void frmMain::chooseOutput(int index) {
 
 void frmMain::Form_Load() {
     show();
-    calculator_.state().display =
-        std::string(1, '0');  // (not a literal: works around a false -Wrestrict of GCC 12)
+    // Built, not assigned from a literal: GCC 12 warns falsely (-Wrestrict) on the literal here.
+    calculator_.state().display = std::string(1, '0');
     render();
     calculator_.state().blnNewExpresion = true;
 

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-
 namespace plumbrule {
 
 class PopupMenu;
@@ -22,7 +21,7 @@ inline constexpr char kRecallMenu[] = "Recall";
 // The menu's named copy "Recall" is the list; it is loaded before every
 // change and before showing, and saved after every change.
 class MemoryList {
-public:
+  public:
     // The menu set-up at the end of start-up: "Clear", the separator, saved
     // as "Recall". A capacity below 1 counts as 10, as start-up reads an
     // unusable "ListCount" (a memory that holds nothing is of no use).
@@ -45,7 +44,7 @@ public:
     // (the separator, one the menu does not have) returns nothing.
     std::optional<std::string> cp_Click(std::int32_t ItemNumber);
 
-private:
+  private:
     PopupMenu& cp_;
     std::int32_t lngListCount_;
 };

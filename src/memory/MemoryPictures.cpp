@@ -47,6 +47,8 @@ void drawStored(QPainter& painter) {
 
 }  // namespace
 
-QList<QIcon> MemoryPictures() { return {picture(drawDelete), picture(drawStored)}; }
+QList<QIcon> MemoryPictures() {
+    return {picture(drawDelete), picture(drawStored)};
+}
 
 }  // namespace plumbrule

@@ -9,7 +9,7 @@ namespace plumbrule {
 // go to a temporary file that replaces the old one only once complete, so a
 // failed write never leaves a truncated or half-replaced file behind.
 class FileWriter {
-public:
+  public:
     struct Result {
         bool ok = false;
         std::string error;  // why it failed, for the user; empty when ok

@@ -42,8 +42,10 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
             lastPress_ = nullptr;
             lastReceiver_ = nullptr;
             return false;
-        case QEvent::KeyPress: break;
-        default: return false;
+        case QEvent::KeyPress:
+            break;
+        default:
+            return false;
     }
     if (sameJourney(event, watched)) {
         lastReceiver_ = watched;

@@ -20,7 +20,7 @@ namespace plumbrule {
 // parents); the handler sees it exactly once.
 class KeyPreview : public QObject {
     Q_OBJECT
-public:
+  public:
     using Handler = std::function<void(const KeyPress&)>;
 
     // Installs itself on the application; owned by (and lives as long as) `window`.
@@ -29,7 +29,7 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool inWindow(QObject* watched) const;
     bool sameJourney(QEvent* event, QObject* watched) const;
 

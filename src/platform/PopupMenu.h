@@ -20,7 +20,7 @@ namespace plumbrule {
 //   ItemCount() -> 3      ItemCaption(3) -> "5'3\""
 //   RemoveMenuItem(3);    ItemCount() -> 2
 class PopupMenu {
-public:
+  public:
     using ClickHandler = std::function<void(std::int32_t position)>;
 
     virtual ~PopupMenu() = default;
@@ -45,12 +45,12 @@ public:
     // The Click event: the owner's handler receives the chosen position.
     void setClickHandler(ClickHandler handler) { click_ = std::move(handler); }
 
-protected:
+  protected:
     void Click(std::int32_t position) const {
         if (click_) click_(position);
     }
 
-private:
+  private:
     ClickHandler click_;
 };
 

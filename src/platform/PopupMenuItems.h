@@ -13,7 +13,7 @@ namespace plumbrule {
 // PopupMenu implementation (the Qt menu, the test fake) keeps its items here
 // and adds only the showing.
 class PopupMenuItems : public PopupMenu {
-public:
+  public:
     struct Item {
         std::string caption;
         int pictureIndex = -1;
@@ -42,10 +42,10 @@ public:
     // A separator cannot be chosen.
     static bool isSeparator(const Item& item) { return item.caption == "-"; }
 
-protected:
+  protected:
     bool has(std::int32_t position) const { return position >= 1 && position <= ItemCount(); }
 
-private:
+  private:
     std::vector<Item> items_;
     std::map<std::string, std::vector<Item>> copies_;
 };

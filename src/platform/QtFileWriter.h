@@ -7,7 +7,7 @@ namespace plumbrule {
 // Writes through QSaveFile: the bytes go to a temporary file beside the
 // target, which replaces the target only when everything was written.
 class QtFileWriter : public FileWriter {
-public:
+  public:
     Result writeFile(const std::string& path, std::string_view bytes) override;
 };
 

@@ -17,7 +17,7 @@ namespace plumbrule {
 // choice arrives later as Click with the item's 1-based position.
 class QtPopupMenu : public QObject, public PopupMenuItems {
     Q_OBJECT
-public:
+  public:
     // The owner window and the image source are given once, at creation.
     QtPopupMenu(QWidget& owner, QList<QIcon> imageSource);
     ~QtPopupMenu() override;
@@ -29,7 +29,7 @@ public:
     // The menu last shown (objectName "cp"), for tests and automation.
     QMenu* menu() const { return menu_; }
 
-private:
+  private:
     void rebuild();
 
     QWidget& owner_;

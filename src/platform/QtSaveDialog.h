@@ -9,12 +9,12 @@ namespace plumbrule {
 
 // The save-file dialog of the desktop (QFileDialog), modal to `parent`.
 class QtSaveDialog : public SaveDialog {
-public:
+  public:
     explicit QtSaveDialog(QWidget* parent = nullptr) : parent_(parent) {}
     void setParentWidget(QWidget* parent) { parent_ = parent; }
     std::string askFileName(const Request& request) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

@@ -7,7 +7,7 @@ namespace plumbrule {
 // A modal save-file dialog. Tests use a fake that answers at once, so no test
 // ever waits on a real dialog.
 class SaveDialog {
-public:
+  public:
     struct Request {
         std::string title;     // "Export History List to a File..."
         std::string folder;    // the folder the dialog opens in

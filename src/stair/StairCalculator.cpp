@@ -22,10 +22,14 @@ std::int16_t toCount(double wholeNumber) {
 }
 
 // R10: rounded half away from zero to 10 decimal places.
-double R10(double x) { return number(roundAway(x, "0.0000000000")); }
+double R10(double x) {
+    return number(roundAway(x, "0.0000000000"));
+}
 
 // RI: rounded half away from zero to a whole 16-bit count.
-std::int16_t RI(double x) { return toCount(number(roundAway(x, "0"))); }
+std::int16_t RI(double x) {
+    return toCount(number(roundAway(x, "0")));
+}
 
 // A count typed in a box: halves go to the even neighbour (12.5 -> 12).
 std::int16_t readCount(const std::string& boxText) {
@@ -64,7 +68,9 @@ void calcCount(double& step, std::int16_t& count, double overall, std::int32_t l
     calcStep(step, count, overall, lngUnknown);
 }
 
-double calcOverall(double step, std::int16_t count) { return R10(multiply(count, step)); }
+double calcOverall(double step, std::int16_t count) {
+    return R10(multiply(count, step));
+}
 
 }  // namespace
 
@@ -89,8 +95,9 @@ void StairCalculator::cmdCalculate_Click(const DisplayOptions& options) {
         calculate(options);
     } catch (const RuntimeError& error) {
         const int n = error.number();
-        messages_.show(n == kOverflow ? std::string("Error : 6 - A value that has been entered is too large.")
-                                      : "Error: " + std::to_string(n) + " - " + standardDescription(n),
+        messages_.show(n == kOverflow
+                           ? std::string("Error : 6 - A value that has been entered is too large.")
+                           : "Error: " + std::to_string(n) + " - " + standardDescription(n),
                        MessageIcon::Exclamation, "Error");
     }
 }

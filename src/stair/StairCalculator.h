@@ -32,7 +32,7 @@ struct StairForm {
 // (100 / 7.5 rounds to 13 risers, 100 / 13 is above 7.5, so 14 risers of
 // 7.1428571429.)
 class StairCalculator {
-public:
+  public:
     explicit StairCalculator(MessageDialog& messages);
 
     StairForm& form() { return form_; }
@@ -61,7 +61,7 @@ public:
     double dblOverallWidth = 0;
     std::int32_t lngUnknown = 0;
 
-private:
+  private:
     void calculate(const DisplayOptions& options);
     void CalcRiserHeight();
     void CalcRiserCount();

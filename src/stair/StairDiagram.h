@@ -14,13 +14,13 @@ namespace plumbrule {
 // measure: 34 line segments in all (Line1 to Line34).
 class StairDiagram : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kSegmentCount = 34;
     static const std::array<QLineF, kSegmentCount>& segments();
 
     explicit StairDiagram(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -31,10 +31,12 @@ struct BoxPlace {
 };
 
 // Inside the "Input Values" frame, indexed like the sides' values.
-constexpr std::array<BoxPlace, 3> kRiserBoxes{
-    {{900, 675, "Max Riser Hieght"}, {2250, 1305, "Number of Risers"}, {3825, 1350, "Overall Hieght"}}};
-constexpr std::array<BoxPlace, 3> kTreadBoxes{
-    {{270, 1260, "Max Tread Width"}, {1665, 1890, "Number of Treads"}, {1395, 2835, "Overall Width"}}};
+constexpr std::array<BoxPlace, 3> kRiserBoxes{{{900, 675, "Max Riser Hieght"},
+                                               {2250, 1305, "Number of Risers"},
+                                               {3825, 1350, "Overall Hieght"}}};
+constexpr std::array<BoxPlace, 3> kTreadBoxes{{{270, 1260, "Max Tread Width"},
+                                               {1665, 1890, "Number of Treads"},
+                                               {1395, 2835, "Overall Width"}}};
 constexpr int kFrameWidth = 5100;
 
 // The run of spaces pushes the second sentence onto its own line.
@@ -50,7 +52,8 @@ QLineEdit* makeBox(QWidget* frame, const QString& name, const BoxPlace& place) {
     // Each label sits just above its box.
     auto* label = new QLabel(QString::fromLatin1(place.caption), frame);
     label->setObjectName(QStringLiteral("Label") + name.mid(4));
-    label->setGeometry(twips(place.left, place.top - 210, qMin(1700, kFrameWidth - place.left - 30), 210));
+    label->setGeometry(
+        twips(place.left, place.top - 210, qMin(1700, kFrameWidth - place.left - 30), 210));
     label->setBuddy(box);
     return box;
 }
@@ -80,7 +83,9 @@ void setSideEnabled(const std::array<QLineEdit*, 3>& boxes, bool enabled) {
 
 frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> currentOptions,
                    QWidget* parent)
-    : QWidget(parent, Qt::Window), calculator_(messages), currentOptions_(std::move(currentOptions)) {
+    : QWidget(parent, Qt::Window),
+      calculator_(messages),
+      currentOptions_(std::move(currentOptions)) {
     setObjectName(QStringLiteral("frmStair"));
     setWindowTitle(QStringLiteral("Stair Calculator"));
     setFixedSize(twips(0, 0, 6795, 4545).size());
@@ -159,8 +164,9 @@ void frmStair::buildRightColumn() {
 void frmStair::setFocusOrder() {
     // Overall height, number of risers, overall width, number of treads,
     // maximum tread width, maximum riser height; the buttons; the options.
-    const std::array<QWidget*, 10> order{Text1_[2], Text1_[1], Text2_[2], Text2_[1],     Text2_[0],
-                                         Text1_[0], cmdCalculate_, Command1_, optStair_[0], optStair_[1]};
+    const std::array<QWidget*, 10> order{Text1_[2],    Text1_[1],   Text2_[2],     Text2_[1],
+                                         Text2_[0],    Text1_[0],   cmdCalculate_, Command1_,
+                                         optStair_[0], optStair_[1]};
     for (std::size_t index = 0; index + 1 < order.size(); ++index) {
         setTabOrder(order[index], order[index + 1]);
     }
@@ -189,7 +195,9 @@ void frmStair::cmdCalculate_Click() {
     render();
 }
 
-void frmStair::Command1_Click() { close(); }
+void frmStair::Command1_Click() {
+    close();
+}
 
 void frmStair::render() {
     const StairForm& form = calculator_.form();

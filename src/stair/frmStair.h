@@ -26,7 +26,7 @@ class MessageDialog;
 // (the main window's options).
 class frmStair : public QWidget {
     Q_OBJECT
-public:
+  public:
     frmStair(MessageDialog& messages, std::function<DisplayOptions()> currentOptions,
              QWidget* parent = nullptr);
 
@@ -36,7 +36,7 @@ public:
     void cmdCalculate_Click();
     void Command1_Click();
 
-private:
+  private:
     void Form_Load();
     void buildInputFrame();
     void buildResultFrame();

@@ -78,7 +78,9 @@ TEST(AboutWindow, IsModalCentredOverItsOwnerAndClosesWithOK) {
             EXPECT_TRUE(about.isModal());
             // The main window takes no clicks while it is open.
             EXPECT_TRUE(QApplication::activeModalWidget() != &owner);
-            EXPECT_LE((about.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 2);
+            EXPECT_LE(
+                (about.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(),
+                2);
             QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         },
         &result);
@@ -91,7 +93,8 @@ TEST(AboutWindow, EnterAndEscapeBothClose) {
     owner.show();
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         int result = -1;
-        runModal(owner, [&](frmAbout& about) { QTest::keyClick(&about, key); }, &result);
+        runModal(
+            owner, [&](frmAbout& about) { QTest::keyClick(&about, key); }, &result);
         EXPECT_NE(result, -1) << key;
     }
 }

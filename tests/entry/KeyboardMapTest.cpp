@@ -5,10 +5,10 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
-#include <utility>
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "entry/Calculator.h"
 #include "entry/KeyboardRows.h"
@@ -41,12 +41,24 @@ Key keyFromName(std::string name) {
     if (name.size() == 1 && std::isdigit(static_cast<unsigned char>(name[0])))
         return {vk0 + (name[0] - '0'), mask};
     static const std::map<std::string, Key> named = {
-        {"+", {vkOemPlus, maskShift}},  {"*", {vk8, maskShift}},      {"\"", {vkOem7, maskShift}},
-        {"-", {vkOemMinus, 0}},         {"/", {vkOem2, 0}},           {".", {vkOemPeriod, 0}},
-        {"'", {vkOem7, 0}},             {"=", {vkOemPlus, 0}},        {"k+", {vkAdd, 0}},
-        {"k-", {vkSubtract, 0}},        {"k*", {vkMultiply, 0}},      {"k/", {vkDivide, 0}},
-        {"k.", {vkDecimal, 0}},         {"kEnter", {vkReturn, 0}},    {"Enter", {vkReturn, 0}},
-        {"Del", {vkDelete, 0}},         {"Back", {vkBack, 0}},        {"Esc", {27, 0}},
+        {"+", {vkOemPlus, maskShift}},
+        {"*", {vk8, maskShift}},
+        {"\"", {vkOem7, maskShift}},
+        {"-", {vkOemMinus, 0}},
+        {"/", {vkOem2, 0}},
+        {".", {vkOemPeriod, 0}},
+        {"'", {vkOem7, 0}},
+        {"=", {vkOemPlus, 0}},
+        {"k+", {vkAdd, 0}},
+        {"k-", {vkSubtract, 0}},
+        {"k*", {vkMultiply, 0}},
+        {"k/", {vkDivide, 0}},
+        {"k.", {vkDecimal, 0}},
+        {"kEnter", {vkReturn, 0}},
+        {"Enter", {vkReturn, 0}},
+        {"Del", {vkDelete, 0}},
+        {"Back", {vkBack, 0}},
+        {"Esc", {27, 0}},
     };
     if (auto found = named.find(name); found != named.end())
         return {found->second.KeyCode, found->second.Shift | mask};
@@ -58,7 +70,7 @@ Key keyFromName(std::string name) {
 // Follows the tape the way the history window does, to check that the
 // change notifications always add up to the tape.
 class TapeView : public HistoryTapeListener {
-public:
+  public:
     void tapeAppended(std::string_view text) override { mirror.append(text); }
     void tapeTailReplaced(std::string_view removed, std::string_view text) override {
         mirror.resize(mirror.size() - removed.size());
@@ -72,7 +84,7 @@ public:
 };
 
 class TapeHost : public HistoryAccess {
-public:
+  public:
     HistoryTape& tape() override {
         ++touches;
         return tape_;
@@ -82,9 +94,10 @@ public:
 };
 
 class KeyboardMapTest : public ::testing::Test {
-protected:
+  protected:
     KeyboardMapTest() : calculator(messages), keyboard(calculator, host) {
-        calculator.state().options = {DisplayOptions::Style::Decimal, DisplayOptions::Units::None, 4};
+        calculator.state().options = {DisplayOptions::Style::Decimal, DisplayOptions::Units::None,
+                                      4};
         host.tape_.setListener(&view);
     }
 
@@ -117,7 +130,9 @@ protected:
 
 namespace plumbrule::testing {
 // Test names show the row's name, not its bytes.
-void PrintTo(const KeyRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const KeyRow& row, std::ostream* out) {
+    *out << row.name;
+}
 }  // namespace plumbrule::testing
 
 namespace plumbrule {
@@ -210,7 +225,7 @@ TEST_F(KeyboardMapTest, APointIsRefusedAfterADash) {
     type("Del 3 F 1 k.");
     EXPECT_EQ(state().display, "3-1");
     EXPECT_EQ(view.caretMoves, caretMoves + 4);  // Del, 3, F, 1; not the points
-    calculator.cmdDot_Click();  // the button appends it
+    calculator.cmdDot_Click();                   // the button appends it
     EXPECT_EQ(state().display, "3-1.");
 }
 
@@ -272,53 +287,91 @@ TEST_F(KeyboardMapTest, SurvivesLongRandomRunsOfKeysAndClicks) {
     const char* extra = std::getenv("PLUMBRULE_RANDOM_EVENTS");
     const long events = extra ? std::atol(extra) : 100000;
     std::mt19937 random(20261207);
-    const int codes[] = {vkBack, vkReturn, vkDelete, vkF, vkN, vkMultiply, vkAdd, vkSubtract,
-                         vkDecimal, vkDivide, vkOemPlus, vkOemMinus, vkOemPeriod, vkOem2, vkOem7,
-                         vkShift, vkControl, vkMenu, 27, 32, 65, 81, 186, 188, 0, 255};
+    const int codes[] = {vkBack,      vkReturn,   vkDelete,  vkF,      vkN,       vkMultiply,
+                         vkAdd,       vkSubtract, vkDecimal, vkDivide, vkOemPlus, vkOemMinus,
+                         vkOemPeriod, vkOem2,     vkOem7,    vkShift,  vkControl, vkMenu,
+                         27,          32,         65,        81,       186,       188,
+                         0,           255};
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
 
     for (long i = 0; i < events; ++i) {
         const int kind = pick(10);
         ASSERT_NO_THROW({
             if (kind < 4) {  // a digit, main row or keypad
-                keyboard.Form_KeyDown((pick(2) ? vk0 : vkNumpad0) + pick(10), pick(3) == 0 ? pick(8) : 0);
+                keyboard.Form_KeyDown((pick(2) ? vk0 : vkNumpad0) + pick(10),
+                                      pick(3) == 0 ? pick(8) : 0);
             } else if (kind < 8) {
                 keyboard.Form_KeyDown(codes[pick(std::size(codes))], pick(2) ? pick(8) : 0);
             } else if (kind == 8) {
                 switch (pick(16)) {
-                    case 0: calculator.cmdNum_Click(pick(10)); break;
-                    case 1: calculator.cmdDot_Click(); break;
-                    case 2: calculator.cmdFeet_Click(); break;
-                    case 3: calculator.cmdInches_Click(); break;
-                    case 4: calculator.cmdFraction_Click(); break;
-                    case 5: calculator.cmdNeg_Click(); break;
-                    case 6: calculator.cmdBack_Click(); break;
-                    case 7: calculator.cmdDelete_Click(); break;
-                    case 8: calculator.cmdAC_Click(); break;
-                    case 9: calculator.cmdAdd_Click(); break;
-                    case 10: calculator.cmdSubtract_Click(); break;
-                    case 11: calculator.cmdMultiply_Click(); break;
-                    case 12: calculator.cmdDivide_Click(); break;
-                    case 13: calculator.cmdEquals_Click(); break;
-                    case 14: calculator.recall(pick(2) ? "5'3-1/2\"" : "2.5"); break;
-                    default: host.tape_.clear(); break;
+                    case 0:
+                        calculator.cmdNum_Click(pick(10));
+                        break;
+                    case 1:
+                        calculator.cmdDot_Click();
+                        break;
+                    case 2:
+                        calculator.cmdFeet_Click();
+                        break;
+                    case 3:
+                        calculator.cmdInches_Click();
+                        break;
+                    case 4:
+                        calculator.cmdFraction_Click();
+                        break;
+                    case 5:
+                        calculator.cmdNeg_Click();
+                        break;
+                    case 6:
+                        calculator.cmdBack_Click();
+                        break;
+                    case 7:
+                        calculator.cmdDelete_Click();
+                        break;
+                    case 8:
+                        calculator.cmdAC_Click();
+                        break;
+                    case 9:
+                        calculator.cmdAdd_Click();
+                        break;
+                    case 10:
+                        calculator.cmdSubtract_Click();
+                        break;
+                    case 11:
+                        calculator.cmdMultiply_Click();
+                        break;
+                    case 12:
+                        calculator.cmdDivide_Click();
+                        break;
+                    case 13:
+                        calculator.cmdEquals_Click();
+                        break;
+                    case 14:
+                        calculator.recall(pick(2) ? "5'3-1/2\"" : "2.5");
+                        break;
+                    default:
+                        host.tape_.clear();
+                        break;
                 }
             } else {  // the options panel: new output choices, then a re-evaluation
                 auto& options = state().options;
-                options.style = pick(2) ? DisplayOptions::Style::Fractional : DisplayOptions::Style::Decimal;
+                options.style =
+                    pick(2) ? DisplayOptions::Style::Fractional : DisplayOptions::Style::Decimal;
                 const int unit = pick(4);
                 options.units = static_cast<DisplayOptions::Units>(
                     options.style == DisplayOptions::Style::Fractional && unit == 2 ? 1 : unit);
                 options.precision = pick(9);
                 if (state().display != "0") calculator.cmdEquals_Click();
             }
-        }) << "event " << i;
+        }) << "event "
+           << i;
 
         const CalculatorState& s = state();
         for (char c : s.display) ASSERT_TRUE(c >= 0x20 && c < 0x7f) << "display " << s.display;
         ASSERT_GE(s.evaluator.lngPendingOp, 0);
         ASSERT_LE(s.evaluator.lngPendingOp, 4);
-        ASSERT_EQ(s.indicator, s.evaluator.lngPendingOp == opNone ? imgBlank : s.evaluator.lngPendingOp);
+        ASSERT_EQ(s.indicator,
+                  s.evaluator.lngPendingOp == opNone ? imgBlank : s.evaluator.lngPendingOp);
         ASSERT_TRUE(s.intLastAction >= 0 && s.intLastAction <= 2);
         // An operator flag without a shown value would drop the next operand.
         ASSERT_TRUE(!s.blnOperatorKeyed || s.blnNewExpresion) << "event " << i;

@@ -67,6 +67,9 @@ inline const std::vector<KeyRow>& dispatchRows() {
         {"KeypadDigitWithCtrlDoesNothing", "5 Ctrl+k3", "5", ""},
         {"ShiftedDigitDoesNothing", "5 Shift+3", "5", ""},
         {"ALetterWithoutARowDoesNothing", "5 Q Esc", "5", ""},
+        {"PointRefusedAfterAMinusSign", "5 N .", "-5", ""},
+        {"PointRefusedAfterAFractionDash", "3 F 1 k.", "3-1", ""},
+        {"PointRefusedOnAShownNegativeResult", "3 - 5 Enter .", "-2", "3\r\n- 5\r\n= -2"},
     };
     return rows;
 }
@@ -85,8 +88,7 @@ inline const std::vector<KeyRow>& tapeRows() {
          "5\r\n+ 3\r\n= 8\r\n\r\n7\r\n- 4\r\n= 3"},
         {"AZeroDisplayCountsAsANewNumber", "5 + 3 Enter Back +", "0",
          "5\r\n+ 3\r\n= 8\r\n\r\n0\r\n+ "},
-        {"AFractionIsRecordedOnceInFull", "5 + 3 F 1 / 2 Enter", "8.5",
-         "5\r\n+ 3-1/2\r\n= 8.5"},
+        {"AFractionIsRecordedOnceInFull", "5 + 3 F 1 / 2 Enter", "8.5", "5\r\n+ 3-1/2\r\n= 8.5"},
         {"TheFractionBarEndsTheFraction", "3 F 1 / 2 / 2 Enter", "1.75", "3-1/2\r\n/ 2\r\n= 1.75"},
         {"DeleteOnZeroDoesNothing", "Del", "0", ""},
         {"ClearAllMarksTheTape", "5 + 3 Enter Del Del", "0", "5\r\n+ 3\r\n= 8\r\nclr\r\n\r\n"},

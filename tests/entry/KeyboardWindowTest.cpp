@@ -3,6 +3,7 @@
 // the history window's Text1.
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QWindow>
 
 #include <cctype>
@@ -18,7 +19,9 @@
 
 namespace plumbrule::testing {
 
-void PrintTo(const KeyRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const KeyRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 namespace {
 
@@ -30,11 +33,11 @@ struct QtKey {
 // The Qt key of a shifted key of the main block on a US keyboard.
 int shiftedKey(const std::string& name) {
     static const std::map<std::string, int> shifted = {
-        {"0", Qt::Key_ParenRight}, {"1", Qt::Key_Exclam},     {"2", Qt::Key_At},
-        {"3", Qt::Key_NumberSign}, {"4", Qt::Key_Dollar},     {"5", Qt::Key_Percent},
+        {"0", Qt::Key_ParenRight},  {"1", Qt::Key_Exclam},    {"2", Qt::Key_At},
+        {"3", Qt::Key_NumberSign},  {"4", Qt::Key_Dollar},    {"5", Qt::Key_Percent},
         {"6", Qt::Key_AsciiCircum}, {"7", Qt::Key_Ampersand}, {"8", Qt::Key_Asterisk},
-        {"9", Qt::Key_ParenLeft},  {"=", Qt::Key_Plus},       {"-", Qt::Key_Underscore},
-        {"/", Qt::Key_Question},   {".", Qt::Key_Greater},    {"'", Qt::Key_QuoteDbl},
+        {"9", Qt::Key_ParenLeft},   {"=", Qt::Key_Plus},      {"-", Qt::Key_Underscore},
+        {"/", Qt::Key_Question},    {".", Qt::Key_Greater},   {"'", Qt::Key_QuoteDbl},
     };
     const auto found = shifted.find(name);
     return found == shifted.end() ? 0 : found->second;
@@ -66,24 +69,32 @@ QtKey qtKeyFromName(std::string name) {
     if (name.size() == 1 && std::isdigit(static_cast<unsigned char>(name[0])))
         return {Qt::Key_0 + (name[0] - '0'), modifiers};
     static const std::map<std::string, QtKey> named = {
-        {"-", {Qt::Key_Minus, {}}},         {"/", {Qt::Key_Slash, {}}},
-        {".", {Qt::Key_Period, {}}},        {"'", {Qt::Key_Apostrophe, {}}},
-        {"=", {Qt::Key_Equal, {}}},         {"k+", {Qt::Key_Plus, Qt::KeypadModifier}},
-        {"k-", {Qt::Key_Minus, Qt::KeypadModifier}}, {"k*", {Qt::Key_Asterisk, Qt::KeypadModifier}},
-        {"k/", {Qt::Key_Slash, Qt::KeypadModifier}}, {"k.", {Qt::Key_Period, Qt::KeypadModifier}},
-        {"kEnter", {Qt::Key_Enter, Qt::KeypadModifier}}, {"Enter", {Qt::Key_Return, {}}},
-        {"Del", {Qt::Key_Delete, {}}},      {"Back", {Qt::Key_Backspace, {}}},
+        {"-", {Qt::Key_Minus, {}}},
+        {"/", {Qt::Key_Slash, {}}},
+        {".", {Qt::Key_Period, {}}},
+        {"'", {Qt::Key_Apostrophe, {}}},
+        {"=", {Qt::Key_Equal, {}}},
+        {"k+", {Qt::Key_Plus, Qt::KeypadModifier}},
+        {"k-", {Qt::Key_Minus, Qt::KeypadModifier}},
+        {"k*", {Qt::Key_Asterisk, Qt::KeypadModifier}},
+        {"k/", {Qt::Key_Slash, Qt::KeypadModifier}},
+        {"k.", {Qt::Key_Period, Qt::KeypadModifier}},
+        {"kEnter", {Qt::Key_Enter, Qt::KeypadModifier}},
+        {"Enter", {Qt::Key_Return, {}}},
+        {"Del", {Qt::Key_Delete, {}}},
+        {"Back", {Qt::Key_Backspace, {}}},
         {"Esc", {Qt::Key_Escape, {}}},
     };
     if (const auto found = named.find(name); found != named.end())
         return {found->second.key, found->second.modifiers | modifiers};
-    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return {Qt::Key_A + (name[0] - 'A'), modifiers};
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z')
+        return {Qt::Key_A + (name[0] - 'A'), modifiers};
     ADD_FAILURE() << "unknown key name " << name;
     return {Qt::Key_unknown, {}};
 }
 
 class KeyboardWindowTest : public MainWindowTest {
-protected:
+  protected:
     // Decimal output, unit form None, as the rows of KeyboardRows.h expect.
     frmMain& startDecimalNone() {
         settings.values = {{"Output", "1"}, {"Format", "0"}};
@@ -114,7 +125,9 @@ protected:
     // The tape as Text1 shows it, lines joined by CR LF.
     std::string tape() const {
         QPlainTextEdit* box = Text1();
-        return box ? box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString()
+        return box ? box->toPlainText()
+                         .replace(QLatin1Char('\n'), QStringLiteral("\r\n"))
+                         .toStdString()
                    : std::string("<no history window>");
     }
 
@@ -227,6 +240,20 @@ TEST_F(KeyboardWindowTest, KeysReachTheKeyboardMapOnceFromTheNativeWindow) {
     QTest::keyClick(window->windowHandle(), Qt::Key_Plus, Qt::ShiftModifier);
     EXPECT_EQ(display(), "7");
     EXPECT_EQ(tape(), "7\r\n+ ");
+}
+
+TEST_F(KeyboardWindowTest, ARefusedKeyLeavesTheTapeCaretWhereItIs) {
+    startDecimalNone();
+    type("5 + 123456789012345");
+    QPlainTextEdit* box = Text1();
+    QTextCursor start = box->textCursor();
+    start.movePosition(QTextCursor::Start);
+    box->setTextCursor(start);
+    type("6 .");
+    EXPECT_EQ(display(), "123456789012345");
+    EXPECT_EQ(box->textCursor().position(), 0);
+    type("Q");
+    EXPECT_TRUE(box->textCursor().atEnd());
 }
 
 TEST_F(KeyboardWindowTest, TheFocusComesBackToTheMainWindow) {

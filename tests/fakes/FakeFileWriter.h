@@ -10,7 +10,7 @@ namespace plumbrule::testing {
 
 // Keeps written files in memory; fails every write when `failWith` is set.
 class FakeFileWriter : public FileWriter {
-public:
+  public:
     Result writeFile(const std::string& path, std::string_view bytes) override {
         ++writes;
         if (!failWith.empty()) return {false, failWith};

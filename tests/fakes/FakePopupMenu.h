@@ -10,7 +10,7 @@ namespace plumbrule::testing {
 // A pop-up menu that records where it was shown instead of showing itself.
 // choose(position) plays the user's choice of an item.
 class FakePopupMenu : public PopupMenuItems {
-public:
+  public:
     struct Shown {
         std::int32_t x;
         std::int32_t y;

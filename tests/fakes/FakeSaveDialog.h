@@ -10,7 +10,7 @@ namespace plumbrule::testing {
 // Answers every save dialog at once with `answer` ("" = Cancel) and records
 // what was asked.
 class FakeSaveDialog : public SaveDialog {
-public:
+  public:
     std::string askFileName(const Request& request) override {
         asked.push_back(request);
         return answer;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -9,36 +10,38 @@
 
 namespace plumbrule::testing {
 
-// Fails the running test when a modal dialog opens that the test did not
-// expect, and closes it, so a window test never hangs on a message box.
-// Create one in the fixture; it watches while any event loop runs.
-//
-// A dialog counts as unexpected when it is still open at the tick after the
-// one that first saw it. A test that expects a dialog closes it from a
-// zero-time timer; when the test's own set-up took longer than one interval,
-// the watchdog's overdue tick runs before that timer, and must not fail it.
+// Fails the running test when a modal dialog stays open that the test does
+// not close itself, and closes it, so a window test never hangs on a message
+// box. A test that expects a modal dialog closes it at once (for example from
+// a QTimer::singleShot) and is not disturbed. Create one in the fixture; it
+// watches while any event loop runs.
 class ModalWatchdog {
   public:
-    ModalWatchdog() {
+    explicit ModalWatchdog(int patienceMs = 1000) : patienceMs_(patienceMs) {
         timer_.setInterval(50);
-        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal == seen_) {
-                ADD_FAILURE() << "unexpected modal dialog: " << modal->metaObject()->className()
-                              << " \"" << modal->windowTitle().toStdString() << "\"";
-                modal->close();
-                modal = nullptr;
-            }
-            seen_ = modal;
-        });
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { check(); });
         timer_.start();
     }
-    ModalWatchdog(const ModalWatchdog&) = delete;
-    ModalWatchdog& operator=(const ModalWatchdog&) = delete;
 
   private:
+    void check() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != seen_) {
+            seen_ = modal;
+            openFor_.start();
+            return;
+        }
+        if (!modal || openFor_.elapsed() < patienceMs_) return;
+        ADD_FAILURE() << "unexpected modal dialog: " << modal->metaObject()->className() << " \""
+                      << modal->windowTitle().toStdString() << "\"";
+        modal->close();
+        seen_ = nullptr;
+    }
+
+    int patienceMs_;
     QTimer timer_;
     QPointer<QWidget> seen_;
+    QElapsedTimer openFor_;
 };
 
 }  // namespace plumbrule::testing

@@ -21,21 +21,21 @@ TEST_P(ExportName, AddsTxtOnlyWhenTheNameHasNone) {
     EXPECT_EQ(ExportFileName(GetParam().chosen), GetParam().written);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, ExportName,
-    ::testing::Values(NameRow{"/tmp/History", "/tmp/History.txt"},
-                      NameRow{"/tmp/History.txt", "/tmp/History.txt"},
-                      // Containment, not a suffix test.
-                      NameRow{"/tmp/a.txt.old", "/tmp/a.txt.old"},
-                      NameRow{"/tmp/notes.txt.bak", "/tmp/notes.txt.bak"},
-                      // Letter case does not matter.
-                      NameRow{"/tmp/History.TXT", "/tmp/History.TXT"},
-                      NameRow{"/tmp/History.Txt", "/tmp/History.Txt"},
-                      NameRow{"/tmp/History.text", "/tmp/History.text.txt"},
-                      NameRow{"/tmp/Historytxt", "/tmp/Historytxt.txt"},
-                      // Only the file's own name counts, not its folders.
-                      NameRow{"/tmp/plans.txt.d/History", "/tmp/plans.txt.d/History.txt"},
-                      NameRow{"History", "History.txt"}));
+INSTANTIATE_TEST_SUITE_P(Names, ExportName,
+                         ::testing::Values(NameRow{"/tmp/History", "/tmp/History.txt"},
+                                           NameRow{"/tmp/History.txt", "/tmp/History.txt"},
+                                           // Containment, not a suffix test.
+                                           NameRow{"/tmp/a.txt.old", "/tmp/a.txt.old"},
+                                           NameRow{"/tmp/notes.txt.bak", "/tmp/notes.txt.bak"},
+                                           // Letter case does not matter.
+                                           NameRow{"/tmp/History.TXT", "/tmp/History.TXT"},
+                                           NameRow{"/tmp/History.Txt", "/tmp/History.Txt"},
+                                           NameRow{"/tmp/History.text", "/tmp/History.text.txt"},
+                                           NameRow{"/tmp/Historytxt", "/tmp/Historytxt.txt"},
+                                           // Only the file's own name counts, not its folders.
+                                           NameRow{"/tmp/plans.txt.d/History",
+                                                   "/tmp/plans.txt.d/History.txt"},
+                                           NameRow{"History", "History.txt"}));
 
 TEST(ExportBytes, IsTheTapeAndOneLineBreak) {
     EXPECT_EQ(ExportBytes(""), "\r\n");
@@ -44,7 +44,7 @@ TEST(ExportBytes, IsTheTapeAndOneLineBreak) {
 }
 
 class ExportHistoryTest : public ::testing::Test {
-protected:
+  protected:
     ExportOutcome run(const std::string& tape) {
         return ExportHistory(tape, {dialog, writer, messages, "/opt/plumbrule"});
     }
@@ -93,18 +93,18 @@ TEST_P(HistoryCoordinate, ReadsAWholeNumberInSixteenBits) {
     EXPECT_EQ(ReadHistoryCoordinate(GetParam().value), GetParam().twips);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, HistoryCoordinate,
-    ::testing::Values(CoordinateRow{{"1500", true}, 1500}, CoordinateRow{{"-45", true}, -45},
-                      CoordinateRow{{"1500.5", true}, 1500},  // half to even
-                      CoordinateRow{{"1501.5", true}, 1502},
-                      CoordinateRow{{"32767", true}, 32767},
-                      CoordinateRow{{"-32768", true}, -32768},
-                      CoordinateRow{{"40000", true}, std::nullopt},
-                      CoordinateRow{{"32768", true}, std::nullopt},
-                      CoordinateRow{{"abc", true}, std::nullopt},
-                      CoordinateRow{{"", true}, std::nullopt},
-                      CoordinateRow{{"", false}, std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Values, HistoryCoordinate,
+                         ::testing::Values(CoordinateRow{{"1500", true}, 1500},
+                                           CoordinateRow{{"-45", true}, -45},
+                                           CoordinateRow{{"1500.5", true}, 1500},  // half to even
+                                           CoordinateRow{{"1501.5", true}, 1502},
+                                           CoordinateRow{{"32767", true}, 32767},
+                                           CoordinateRow{{"-32768", true}, -32768},
+                                           CoordinateRow{{"40000", true}, std::nullopt},
+                                           CoordinateRow{{"32768", true}, std::nullopt},
+                                           CoordinateRow{{"abc", true}, std::nullopt},
+                                           CoordinateRow{{"", true}, std::nullopt},
+                                           CoordinateRow{{"", false}, std::nullopt}));
 
 TEST(HistoryTextBoxSize, KeepsTheMarginAndNeverGoesNegative) {
     const TextBoxSize designed = HistoryTextBoxSize(3525, 5595);

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
-
 namespace plumbrule {
 namespace {
 
 // Replays the listener's notifications on a copy, the way a view follows the
 // tape, and checks the copy never drifts from the tape.
 class MirrorListener : public HistoryTapeListener {
-public:
+  public:
     void tapeAppended(std::string_view text) override { mirror.append(text); }
     void tapeTailReplaced(std::string_view removed, std::string_view text) override {
         ASSERT_GE(mirror.size(), removed.size());

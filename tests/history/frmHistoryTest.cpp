@@ -1,5 +1,6 @@
 #include "history/frmHistory.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -8,11 +9,10 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <algorithm>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "fakes/FakeMessageDialog.h"
 #include "fakes/FakeSaveDialog.h"
@@ -34,10 +34,11 @@ QByteArray readFile(const QString& path) {
 }
 
 class frmHistoryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        window = std::make_unique<frmHistory>(tape, frmHistory::Services{settings, dialog, writer, messages});
+        window = std::make_unique<frmHistory>(
+            tape, frmHistory::Services{settings, dialog, writer, messages});
         Text1 = window->findChild<QPlainTextEdit*>("Text1");
         ASSERT_NE(Text1, nullptr);
     }
@@ -96,7 +97,8 @@ TEST_F(frmHistoryTest, Text1FollowsEveryChangeOfTheTape) {
 TEST_F(frmHistoryTest, AWindowOpenedLaterShowsTheTapeSoFar) {
     RecordHistory(tape, "5\r\n+ ", 1);
     window.reset();
-    window = std::make_unique<frmHistory>(tape, frmHistory::Services{settings, dialog, writer, messages});
+    window = std::make_unique<frmHistory>(tape,
+                                          frmHistory::Services{settings, dialog, writer, messages});
     EXPECT_EQ(tapeOf(window->findChild<QPlainTextEdit*>("Text1")), "5\r\n+ ");
 }
 

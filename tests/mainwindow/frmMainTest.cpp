@@ -127,6 +127,20 @@ TEST_F(Window, LooksAsDesigned) {
     EXPECT_FALSE(control<QComboBox>("cmbRound")->isEditable());
 }
 
+TEST_F(Window, EscapeDoesNotCloseTheWindow) {
+    start();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(settings.writes.empty()) << "no shut-down ran";
+}
+
+TEST_F(Window, ShutDownRunsOnce) {
+    start();
+    window->close();
+    window->close();
+    EXPECT_EQ(settings.writes.size(), 6u);
+}
+
 TEST_F(Window, NoControlTakesTheKeyboardFocusAndEveryButtonHasAName) {
     start();
     const auto buttons = window->findChildren<QPushButton*>();

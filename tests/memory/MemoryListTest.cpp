@@ -15,7 +15,9 @@ namespace {
 using testing::FakePopupMenu;
 using Item = PopupMenuItems::Item;
 
-std::vector<Item> fixedItems() { return {{"Clear", 0}, {"-", -1}}; }
+std::vector<Item> fixedItems() {
+    return {{"Clear", 0}, {"-", -1}};
+}
 
 std::vector<Item> withStored(const std::vector<std::string>& texts) {
     std::vector<Item> items = fixedItems();

@@ -10,7 +10,7 @@ namespace plumbrule::testing {
 namespace {
 
 class MemoryWindow : public MainWindowTest {
-protected:
+  protected:
     // Opens the list with the Recall button and returns the captions shown.
     QStringList recallMenu() {
         click("cmdRecall");
@@ -82,6 +82,28 @@ TEST_F(MemoryWindow, ARecalledOperandIsEvaluated) {
     EXPECT_EQ(display(), "0'8\"");
 }
 
+TEST_F(MemoryWindow, ARecalledOperandAfterKeyboardOperatorIsEvaluatedByEnterOrOperator) {
+    constexpr int kFive = 53, kPlusKey = 187, kShift = 1, kEnter = 13;
+    start();
+    clickKeys("3");
+    click("cmdStore");
+    clickKeys("C");
+    window->Form_KeyDown(kFive, 0);
+    window->Form_KeyDown(kPlusKey, kShift);
+    choose(3);
+    window->Form_KeyDown(kEnter, 0);
+    EXPECT_EQ(display(), "0'8\"");
+
+    // A recall begins a new entry, so a keyboard operator evaluates it too.
+    clickKeys("C");
+    window->Form_KeyDown(kFive, 0);
+    window->Form_KeyDown(kPlusKey, kShift);
+    choose(3);
+    window->Form_KeyDown(kPlusKey, kShift);
+    EXPECT_EQ(display(), "0'8\"");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 struct Capacity {
     const char* listCount;  // nullptr: absent
     int kept;
@@ -108,8 +130,8 @@ TEST_P(MemoryCapacity, KeepsTheNewestTexts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ListCount, MemoryCapacity,
-                         ::testing::Values(Capacity{nullptr, 10}, Capacity{"1", 1}, Capacity{"3", 3},
-                                           Capacity{"0", 10}, Capacity{"-5", 10},
+                         ::testing::Values(Capacity{nullptr, 10}, Capacity{"1", 1},
+                                           Capacity{"3", 3}, Capacity{"0", 10}, Capacity{"-5", 10},
                                            Capacity{"x", 10}));
 
 }  // namespace

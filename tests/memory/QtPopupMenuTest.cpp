@@ -14,7 +14,7 @@ namespace plumbrule {
 namespace {
 
 class QtMenu : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         owner.setGeometry(20, 30, 298, 194);
         owner.show();

@@ -1,11 +1,11 @@
 #include "platform/KeyTranslation.h"
 
+#include <gtest/gtest.h>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
@@ -23,7 +23,9 @@ struct KeyRow {
     int Shift;
 };
 
-void PrintTo(const KeyRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const KeyRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class TranslateKeyRow : public ::testing::TestWithParam<KeyRow> {};
 
@@ -47,8 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"9", Qt::Key_9, none, 57, 0}, KeyRow{"8", Qt::Key_8, none, 56, 0},
         KeyRow{"Shift+8", Qt::Key_Asterisk, shift, 56, 1},
         KeyRow{"Ctrl+Shift+8", Qt::Key_Asterisk, shift | ctrl, 56, 3},
-        KeyRow{"Ctrl+8", Qt::Key_8, ctrl, 56, 2},
-        KeyRow{"Shift+1", Qt::Key_Exclam, shift, 49, 1},
+        KeyRow{"Ctrl+8", Qt::Key_8, ctrl, 56, 2}, KeyRow{"Shift+1", Qt::Key_Exclam, shift, 49, 1},
         KeyRow{"Shift+0", Qt::Key_ParenRight, shift, 48, 1},
         KeyRow{"=", Qt::Key_Equal, none, 187, 0}, KeyRow{"Shift+=", Qt::Key_Plus, shift, 187, 1},
         KeyRow{"Ctrl+=", Qt::Key_Equal, ctrl, 187, 2},
@@ -59,41 +60,42 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"Ctrl+Shift+'", Qt::Key_QuoteDbl, shift | ctrl, 222, 3},
         KeyRow{"-", Qt::Key_Minus, none, 189, 0},
         KeyRow{"Shift+-", Qt::Key_Underscore, shift, 189, 1},
-        KeyRow{".", Qt::Key_Period, none, 190, 0}, KeyRow{"Shift+.", Qt::Key_Greater, shift, 190, 1},
-        KeyRow{"/", Qt::Key_Slash, none, 191, 0}, KeyRow{"Shift+/", Qt::Key_Question, shift, 191, 1},
-        KeyRow{"F", Qt::Key_F, none, 70, 0}, KeyRow{"Shift+F", Qt::Key_F, shift, 70, 1},
-        KeyRow{"Ctrl+F", Qt::Key_F, ctrl, 70, 2}, KeyRow{"N", Qt::Key_N, none, 78, 0},
-        KeyRow{"A", Qt::Key_A, none, 65, 0}, KeyRow{"Z", Qt::Key_Z, none, 90, 0},
-        KeyRow{"Backspace", Qt::Key_Backspace, none, 8, 0},
+        KeyRow{".", Qt::Key_Period, none, 190, 0},
+        KeyRow{"Shift+.", Qt::Key_Greater, shift, 190, 1}, KeyRow{"/", Qt::Key_Slash, none, 191, 0},
+        KeyRow{"Shift+/", Qt::Key_Question, shift, 191, 1}, KeyRow{"F", Qt::Key_F, none, 70, 0},
+        KeyRow{"Shift+F", Qt::Key_F, shift, 70, 1}, KeyRow{"Ctrl+F", Qt::Key_F, ctrl, 70, 2},
+        KeyRow{"N", Qt::Key_N, none, 78, 0}, KeyRow{"A", Qt::Key_A, none, 65, 0},
+        KeyRow{"Z", Qt::Key_Z, none, 90, 0}, KeyRow{"Backspace", Qt::Key_Backspace, none, 8, 0},
         KeyRow{"Return", Qt::Key_Return, none, 13, 0},
         KeyRow{"Delete", Qt::Key_Delete, none, 46, 0},
         KeyRow{"Escape", Qt::Key_Escape, none, 27, 0}, KeyRow{"F1", Qt::Key_F1, none, 112, 0},
         KeyRow{"Space", Qt::Key_Space, none, 32, 0}, KeyRow{"Left", Qt::Key_Left, none, 37, 0},
         // The keypad, told apart by the keypad modifier.
         KeyRow{"KP0", Qt::Key_0, keypad, 96, 0}, KeyRow{"KP7", Qt::Key_7, keypad, 103, 0},
-        KeyRow{"KP9", Qt::Key_9, keypad, 105, 0},
-        KeyRow{"KP*", Qt::Key_Asterisk, keypad, 106, 0},
+        KeyRow{"KP9", Qt::Key_9, keypad, 105, 0}, KeyRow{"KP*", Qt::Key_Asterisk, keypad, 106, 0},
         KeyRow{"KP+", Qt::Key_Plus, keypad, 107, 0}, KeyRow{"KP-", Qt::Key_Minus, keypad, 109, 0},
-        KeyRow{"KP.", Qt::Key_Period, keypad, 110, 0},
-        KeyRow{"KP/", Qt::Key_Slash, keypad, 111, 0},
+        KeyRow{"KP.", Qt::Key_Period, keypad, 110, 0}, KeyRow{"KP/", Qt::Key_Slash, keypad, 111, 0},
         KeyRow{"KP Enter", Qt::Key_Enter, keypad, 13, 0},
         KeyRow{"Shift+KP+", Qt::Key_Plus, keypad | shift, 107, 1},
         KeyRow{"Ctrl+KP5", Qt::Key_5, keypad | ctrl, 101, 2},
         KeyRow{"KP Delete (Num Lock off)", Qt::Key_Delete, keypad, 46, 0},
         // Presses of the modifiers themselves, with or without their own bit.
-        KeyRow{"Shift", Qt::Key_Shift, none, 16, 1}, KeyRow{"Shift bit", Qt::Key_Shift, shift, 16, 1},
+        KeyRow{"Shift", Qt::Key_Shift, none, 16, 1},
+        KeyRow{"Shift bit", Qt::Key_Shift, shift, 16, 1},
         KeyRow{"Ctrl", Qt::Key_Control, none, 17, 2},
-        KeyRow{"Ctrl bit", Qt::Key_Control, ctrl, 17, 2},
-        KeyRow{"Alt", Qt::Key_Alt, none, 18, 4}, KeyRow{"Alt bit", Qt::Key_Alt, alt, 18, 4},
+        KeyRow{"Ctrl bit", Qt::Key_Control, ctrl, 17, 2}, KeyRow{"Alt", Qt::Key_Alt, none, 18, 4},
+        KeyRow{"Alt bit", Qt::Key_Alt, alt, 18, 4},
         KeyRow{"Ctrl then Shift", Qt::Key_Shift, ctrl, 16, 3},
         // A key no US keyboard has gets no code.
         KeyRow{"Euro sign", Qt::Key_unknown, none, 0, 0},
         KeyRow{"e acute", Qt::Key_Eacute, none, 0, 0}),
-    [](const ::testing::TestParamInfo<KeyRow>& info) { return "row" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<KeyRow>& info) {
+        return "row" + std::to_string(info.index);
+    });
 
 // A window with a text box that holds the focus, watched by a key preview.
 class KeyPreviewTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window = std::make_unique<QWidget>();
         auto* layout = new QVBoxLayout(window.get());

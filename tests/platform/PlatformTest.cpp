@@ -2,14 +2,18 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "fakes/FakeMessageDialog.h"
 #include "fakes/ModalWatchdog.h"
 #include "mainwindow/frmMain.h"
 #include "platform/IndicatorImages.h"
+#include "platform/QtMessageDialog.h"
 #include "platform/QtSettingsStore.h"
 
 namespace plumbrule {
@@ -100,6 +104,36 @@ TEST(QtSettingsStore, MainWindowRoundTrip) {
     EXPECT_TRUE(window.blnShowOptions());
     EXPECT_EQ(window.optionsPanel().output, okDecimal);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(QtMessageDialog, CriticalBoxWithOneOkButtonAndTheProgramTitle) {
+    testing::ModalWatchdog watchdog;
+    QtMessageDialog messages;
+    bool seen = false;
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = true;
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Plumbrule"));
+        EXPECT_EQ(box->text(), QStringLiteral("Error 11: Division by zero"));
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        EXPECT_EQ(box->buttons().size(), 1);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        box->accept();
+    });
+    messages.show("Error 11: Division by zero", MessageIcon::Critical);
+    EXPECT_TRUE(seen);
+}
+
+// A box nobody closes fails the test instead of hanging it.
+void showABoxNobodyCloses() {
+    testing::ModalWatchdog watchdog(200);
+    QtMessageDialog messages;
+    messages.show("left open", MessageIcon::Exclamation, "Stair Calculator");
+}
+
+TEST(ModalWatchdog, ClosesAForgottenBoxAndFails) {
+    EXPECT_NONFATAL_FAILURE(showABoxNobodyCloses(), "unexpected modal dialog: QMessageBox");
 }
 
 TEST(IndicatorImages, FourSignsAndABlank) {

@@ -20,7 +20,7 @@ const char kTwoOfThree[] = "You must enter values in two of the three available 
 const char kTooLarge[] = "Error : 6 - A value that has been entered is too large.";
 
 class Stair : public ::testing::Test {
-protected:
+  protected:
     // Fills the chosen side's boxes and presses the calculate button.
     void calculate(bool risers, const Boxes& boxes, const DisplayOptions& options = kDecimalNone) {
         stair.form().risersChosen = risers;
@@ -71,12 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
         Example{{"", "12.5", "100"}, {"8.33", "12", "100"}, "12 Risers @ 8.33\" = 100"},
         Example{{"", "13.5", "100"}, {"7.14", "14", "100"}, "14 Risers @ 7.14\" = 100"},
         // The comparison is on the height rounded to 10 places.
-        Example{{"7.1428571429", "", "100"},
-                {"7.1428571429", "14", "100"},
-                "14 Risers @ 7.14\" = 100"},
-        Example{{"7.1428571428", "", "100"},
-                {"7.1428571428", "15", "100"},
-                "15 Risers @ 6.67\" = 100"},
+        Example{
+            {"7.1428571429", "", "100"}, {"7.1428571429", "14", "100"}, "14 Risers @ 7.14\" = 100"},
+        Example{
+            {"7.1428571428", "", "100"}, {"7.1428571428", "15", "100"}, "15 Risers @ 6.67\" = 100"},
         // Counts and overall dimensions are written back in number form.
         Example{{"", " 016 ", "100.50"}, {"6.28", "16", "100.5"}, "16 Risers @ 6.28\" = 100.5"},
         // Signs are not checked.
@@ -183,24 +181,23 @@ TEST_P(StairFailure, ReportsOnceAndLeavesBoxesAndLabelAlone) {
     EXPECT_EQ(stair.form().lblTread, "before");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Errors, StairFailure,
-    ::testing::Values(
-        // The estimated count rounds to 0.
-        Failure{true, {"7.5", "", "3"}, "Error: 11 - Division by zero"},
-        Failure{false, {"11", "", "5"}, "Error: 11 - Division by zero"},
-        Failure{true, {"", "0", "100"}, "Error: 11 - Division by zero"},
-        Failure{true, {"0", "", "100"}, "Error: 11 - Division by zero"},
-        Failure{true, {"", "0", "0"}, kTooLarge},
-        Failure{true, {"", "32768", "100"}, kTooLarge},
-        Failure{true, {"", "-32769", "100"}, kTooLarge},
-        Failure{false, {"", "1E10", "100"}, kTooLarge},
-        // A computed count beyond 32767.
-        Failure{true, {"1", "", "40000"}, kTooLarge},
-        Failure{true, {"1E305", "30000", ""}, kTooLarge},
-        Failure{true, {"abc", "", "100"}, "Error: 13 - Type mismatch"},
-        Failure{true, {"", "12", "3-1/2"}, "Error: 13 - Type mismatch"},
-        Failure{false, {"", "x", "100"}, "Error: 13 - Type mismatch"}));
+INSTANTIATE_TEST_SUITE_P(Errors, StairFailure,
+                         ::testing::Values(
+                             // The estimated count rounds to 0.
+                             Failure{true, {"7.5", "", "3"}, "Error: 11 - Division by zero"},
+                             Failure{false, {"11", "", "5"}, "Error: 11 - Division by zero"},
+                             Failure{true, {"", "0", "100"}, "Error: 11 - Division by zero"},
+                             Failure{true, {"0", "", "100"}, "Error: 11 - Division by zero"},
+                             Failure{true, {"", "0", "0"}, kTooLarge},
+                             Failure{true, {"", "32768", "100"}, kTooLarge},
+                             Failure{true, {"", "-32769", "100"}, kTooLarge},
+                             Failure{false, {"", "1E10", "100"}, kTooLarge},
+                             // A computed count beyond 32767.
+                             Failure{true, {"1", "", "40000"}, kTooLarge},
+                             Failure{true, {"1E305", "30000", ""}, kTooLarge},
+                             Failure{true, {"abc", "", "100"}, "Error: 13 - Type mismatch"},
+                             Failure{true, {"", "12", "3-1/2"}, "Error: 13 - Type mismatch"},
+                             Failure{false, {"", "x", "100"}, "Error: 13 - Type mismatch"}));
 
 TEST_F(Stair, CountsAtTheEdgeOfSixteenBitsAreAccepted) {
     calculate(true, {"", "32767", "32767"});
@@ -217,6 +214,16 @@ TEST_F(Stair, ValuesReadBeforeAFailingBoxKeepTheirNewValue) {
     EXPECT_EQ(stair.dblRiserHeight, 7.5);
     EXPECT_EQ(stair.intRisers, 0);
     EXPECT_EQ(stair.dblOverallHeight, 0);
+}
+
+TEST_F(Stair, AFormattingFailureLeavesOnlyTheLabelUnchanged) {
+    stair.form().lblRiser = "before";
+    const DisplayOptions unusable{DisplayOptions::Style::Fractional,
+                                  DisplayOptions::Units::FeetAndInches, 9};
+    calculate(true, {"7.5", "", "100"}, unusable);
+    expectMessage("Error: 5 - Invalid procedure call or argument", "Error");
+    EXPECT_EQ(risers(), (Boxes{"7.5", "14", "100"}));
+    EXPECT_EQ(stair.form().lblRiser, "before");
 }
 
 TEST_F(Stair, SwitchingSidesKeepsTextsAndValues) {

@@ -28,6 +28,16 @@ TEST_F(StairFromMain, OneWindowBroughtForwardAndClosedAtShutDown) {
     EXPECT_TRUE(!watched || !watched->isVisible());
 }
 
+TEST_F(StairFromMain, KeysTypedInTheStairWindowStayThere) {
+    start();
+    click("cmdStair");
+    auto* box = window->stairWindow()->findChild<QLineEdit*>("Text1_2");
+    box->setFocus();
+    QTest::keyClicks(box, "100");
+    EXPECT_EQ(box->text(), "100");
+    EXPECT_EQ(display(), "0");
+}
+
 TEST_F(StairFromMain, ClosingUnloadsSoTheNextOpeningStartsAfresh) {
     start();
     click("cmdStair");
@@ -50,7 +60,7 @@ TEST_F(StairFromMain, TheOverallDimensionFollowsTheMainWindowsOutputForm) {
     QTest::mouseClick(stair->findChild<QPushButton*>("cmdCalculate"), Qt::LeftButton);
     EXPECT_EQ(stair->findChild<QLabel*>("lblRiser")->text(), "14 Risers @ 7.14\" = 8'4\"");
 
-    clickOption(1);   // decimal
+    clickOption(1);          // decimal
     select("cmbFormat", 0);  // None
     QTest::mouseClick(stair->findChild<QPushButton*>("cmdCalculate"), Qt::LeftButton);
     EXPECT_EQ(stair->findChild<QLabel*>("lblRiser")->text(), "14 Risers @ 7.14\" = 100");

@@ -15,7 +15,9 @@
 #include "stair/StairDiagram.h"
 
 // Failures show texts, not code units.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace plumbrule {
 namespace {
@@ -23,7 +25,7 @@ namespace {
 using testing::FakeMessageDialog;
 
 class StairWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window = std::make_unique<frmStair>(messages, [this] { return options; });
         window->show();
@@ -136,15 +138,16 @@ TEST_F(StairWindow, ReportsTooFewValuesInAMessageBox) {
     type("Text1_2", "100");
     QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "You must enter values in two of the three available fields.");
+    EXPECT_EQ(messages.shown[0].text,
+              "You must enter values in two of the three available fields.");
     EXPECT_EQ(messages.shown[0].title, "Stair Calculator");
 }
 
 TEST_F(StairWindow, FocusRunsThroughTheBoxesInDrawingOrder) {
     QWidget* focused = box("Text1_2");
     focused->setFocus();
-    const std::vector<const char*> order{"Text1_1", "Text2_2", "Text2_1", "Text2_0", "Text1_0",
-                                         "cmdCalculate", "Command1", "optStair_0"};
+    const std::vector<const char*> order{"Text1_1", "Text2_2",      "Text2_1",  "Text2_0",
+                                         "Text1_0", "cmdCalculate", "Command1", "optStair_0"};
     std::vector<QString> visited;
     while (visited.size() < order.size()) {
         focused = focused->nextInFocusChain();
