@@ -180,12 +180,14 @@ void KeyboardMap::divideKey() {
 }
 
 // A typed point after a dash (a minus sign or a fraction dash) would make an
-// unreadable length, so it is refused, as it is on a full display.
+// unreadable length, so it is refused, as it is on a full display. A shown
+// result that the point replaces with "0." is no such case: refusing the point
+// there would turn a typed ".5" after a result of -2 into 5.
 bool KeyboardMap::pointKey() {
     CalculatorState& state = calculator_.state();
     if (state.display.size() == kTypedLimit) return false;
-    if (state.display.find('-') != std::string::npos) return false;
     const bool startsEntry = state.blnNewExpresion;
+    if (!startsEntry && state.display.find('-') != std::string::npos) return false;
     calculator_.cmdDot_Click();
     if (startsEntry) beginNewEntry();
     return true;
