@@ -26,7 +26,8 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# The screen has room for the window at 200 %.
+Xvfb -displayfd 3 -screen 0 1280x960x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")"
@@ -41,11 +42,19 @@ feet=119,45 inch=119,66 fraction=119,87 divide=92,45 add=92,108 equals=119,108
 # 5'3-1/2" + 2'8"
 sum=("$k5" "$feet" "$k3" "$fraction" "$k1" "$divide" "$k2" "$add" "$k2" "$feet" "$k8" "$inch")
 
+# PLUMBRULE_SCREENSHOT_SCALE=2 takes the pictures at 200 % (Qt's
+# QT_SCALE_FACTOR for the calculator; the clicks are scaled to match).
+scale=${PLUMBRULE_SCREENSHOT_SCALE:-1}
+
 shot() {  # shot SHOW_OPTIONS FILE [CLICKS...]
     printf '[General]\nTop=600\nLeft=600\nShowOptions=%s\n' "$1" >"$XDG_CONFIG_HOME/Plumbrite/Plumbrule.conf"
-    "$app" &
+    QT_SCALE_FACTOR=$scale "$app" &
     app_pid=$!
-    "$grab" Plumbrule "$2" "${@:3}"
+    local clicks=() point
+    for point in "${@:3}"; do
+        clicks+=("$((${point%,*} * scale)),$((${point#*,} * scale))")
+    done
+    env -u QT_SCALE_FACTOR "$grab" Plumbrule "$2" "${clicks[@]}"
     kill "$app_pid"
     wait "$app_pid" 2>/dev/null || true
     app_pid=

@@ -13,13 +13,11 @@
 #include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
 #include "platform/SettingsStore.h"
+#include "platform/Twips.h"
 
 namespace plumbrule {
 
 namespace {
-
-// 15 twips make one pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
 
 // Text1 holds one paragraph per tape line: a CR LF is one line break there.
 QString widgetText(std::string_view tape) {
@@ -60,14 +58,13 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     font.setPointSizeF(9.75);
     font.setBold(true);
     Text1_->setFont(font);
-    Text1_->setGeometry(45 / kTwipsPerPixel, 45 / kTwipsPerPixel, 3300 / kTwipsPerPixel,
-                        4695 / kTwipsPerPixel);
+    Text1_->setGeometry(Pixels(45), Pixels(45), Pixels(3300), Pixels(4695));
 
     buildMenus();
     setWindowIcon(programIcon());
     ApplyAccessibleNames(*this);
     // The designed client area, 3405 x 4800 twips, below the menu bar.
-    resize(3405 / kTwipsPerPixel, 4800 / kTwipsPerPixel + menuBar()->sizeHint().height());
+    resize(Pixels(3405), Pixels(4800) + menuBar()->sizeHint().height());
 
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     // Anything that moves the caret or the view away from the end.
@@ -118,8 +115,8 @@ void frmHistory::Form_Load() {
     const std::optional<int> top = ReadHistoryCoordinate(services_.settings.ReadValue("HistTop"));
     const std::optional<int> left = ReadHistoryCoordinate(services_.settings.ReadValue("HistLeft"));
     if (top || left) {
-        const int x = left ? *left / kTwipsPerPixel : pos().x();
-        const int y = top ? *top / kTwipsPerPixel : pos().y();
+        const int x = left ? Pixels(*left) : pos().x();
+        const int y = top ? Pixels(*top) : pos().y();
         move(x, y);
     }
     Form_Resize();
@@ -127,15 +124,14 @@ void frmHistory::Form_Load() {
 
 void frmHistory::Form_Unload() {
     loaded_ = false;
-    services_.settings.WriteValue("HistTop", HistoryCoordinateText(pos().y() * kTwipsPerPixel));
-    services_.settings.WriteValue("HistLeft", HistoryCoordinateText(pos().x() * kTwipsPerPixel));
+    services_.settings.WriteValue("HistTop", HistoryCoordinateText(Twips(pos().y())));
+    services_.settings.WriteValue("HistLeft", HistoryCoordinateText(Twips(pos().x())));
 }
 
 void frmHistory::Form_Resize() {
     const QRect outer = frameGeometry();
-    const TextBoxSize size =
-        HistoryTextBoxSize(outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
-    Text1_->resize(size.width / kTwipsPerPixel, size.height / kTwipsPerPixel);
+    const TextBoxSize size = HistoryTextBoxSize(Twips(outer.width()), Twips(outer.height()));
+    Text1_->resize(Pixels(size.width), Pixels(size.height));
 }
 
 void frmHistory::closeEvent(QCloseEvent* event) {

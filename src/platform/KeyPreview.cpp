@@ -36,6 +36,10 @@ bool KeyPreview::sameJourney(QEvent* event, QObject* watched) const {
 }
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
+    // Keys typed into a message box that the handler opened neither reach the
+    // handler nor end the press being handled, which still travels on to
+    // the focused control once the box is closed.
+    if (handling_) return false;
     switch (event->type()) {
         case QEvent::ShortcutOverride:  // comes before every press
         case QEvent::KeyRelease:
@@ -54,7 +58,15 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     if (!inWindow(watched)) return false;
     lastPress_ = event;
     lastReceiver_ = watched;
-    handler_(TranslateKey(*static_cast<QKeyEvent*>(event)));
+    const KeyPress key = TranslateKey(*static_cast<QKeyEvent*>(event));
+    handling_ = true;
+    try {
+        handler_(key);
+    } catch (...) {
+        handling_ = false;
+        throw;
+    }
+    handling_ = false;
     return false;  // never consumed
 }
 

@@ -37,6 +37,7 @@ class KeyPreview : public QObject {
     Handler handler_;
     const QEvent* lastPress_ = nullptr;  // the press already handed over
     QPointer<QObject> lastReceiver_;     // where that press was seen last
+    bool handling_ = false;              // the handler runs (it may open a message box)
 };
 
 }  // namespace plumbrule

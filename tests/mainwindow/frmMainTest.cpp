@@ -185,6 +185,24 @@ TEST_F(Window, WorkedSequenceByClicks) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+// An operand clicked in after an operator typed on the keyboard is still
+// evaluated by the next typed operator: 5 + (click 3) + shows 8 inches.
+TEST_F(Window, AClickedOperandAfterATypedOperatorIsNeverDropped) {
+    start();
+    constexpr int vk5 = 53, vkAdd = 107;
+    window->Form_KeyDown(vk5, 0);
+    window->Form_KeyDown(vkAdd, 0);
+    clickKeys("3");
+    window->Form_KeyDown(vkAdd, 0);
+    EXPECT_EQ(display(), "0'8\"");
+    EXPECT_EQ(window->calculator().state().evaluator.dblTotal, 8);
+
+    clickKeys(".5");
+    window->Form_KeyDown(vkAdd, 0);
+    EXPECT_EQ(display(), "0'8-1/2\"");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 struct ClickRow {
     const char* keys;
     const char* display;

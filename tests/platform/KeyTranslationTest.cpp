@@ -142,6 +142,34 @@ TEST_F(KeyPreviewTest, SeesNativeWindowKeysOnce) {
     EXPECT_EQ(seen.size(), 1u);
 }
 
+TEST_F(KeyPreviewTest, KeysTypedIntoABoxTheHandlerOpensDoNotRepeatThePress) {
+    // The handler of the first press types into another window, as a user
+    // does into an error box the key opened; the press then goes on to the
+    // focused control and must not reach the handler a second time.
+    QLineEdit box2;
+    box2.show();
+    bool typed = false;
+    window.reset();
+    window = std::make_unique<QWidget>();
+    new KeyPreview(window.get(), [&](const KeyPress& key) {
+        seen.push_back(key);
+        if (!typed) {
+            typed = true;
+            QTest::keyClick(&box2, Qt::Key_Return);
+        }
+    });
+    auto* layout = new QVBoxLayout(window.get());
+    box = new QLineEdit(window.get());
+    layout->addWidget(box);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->activateWindow();
+    box->setFocus();
+    QTest::keyClick(window->windowHandle(), Qt::Key_5);
+    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_EQ(box->text(), "5");
+}
+
 TEST_F(KeyPreviewTest, IgnoresOtherWindows) {
     QLineEdit other;
     other.show();
