@@ -1,6 +1,5 @@
 #include "about/frmAbout.h"
 
-#include <QFile>
 #include <QFont>
 #include <QFrame>
 #include <QIcon>
@@ -20,9 +19,6 @@ namespace {
 QRect twips(int left, int top, int width, int height) {
     return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
 }
-
-// The emblem the rest of the program shows, when it is built in.
-const char kIconResource[] = ":/icons/plumbrule.svg";
 
 // A plumb bob hanging over a yellow rule, on a round blue badge; drawn on a
 // 64-unit grid.
@@ -114,10 +110,10 @@ QString frmAbout::descriptionText() {
 }
 
 QPixmap frmAbout::emblem(int size) {
-    if (QFile::exists(QString::fromLatin1(kIconResource))) {
-        const QPixmap shared = QIcon(QString::fromLatin1(kIconResource)).pixmap(size, size);
-        if (!shared.isNull()) return shared;
-    }
+    // The program icon of the title bars; the drawing here stands in should
+    // its pictures be missing.
+    const QPixmap shared = programIcon().pixmap(size, size);
+    if (!shared.isNull()) return shared;
     return drawn(size, size, 64, 64, drawEmblem);
 }
 

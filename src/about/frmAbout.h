@@ -25,8 +25,8 @@ class frmAbout : public QDialog {
 
     void cmdOK_Click();
 
-    // The pictures, drawn here: the program's emblem (the shared icon
-    // resource when it is built in) and a carpenter's square.
+    // The pictures, drawn here: the program's emblem (the program
+    // icon, or a drawing of our own when its pictures are missing) and a carpenter's square.
     static QPixmap emblem(int size);
     static QPixmap squarePicture(int width, int height);
 
