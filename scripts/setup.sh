@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Plumbrule needs to build, test and run, only
-# those that are missing. Safe to run any number of times.
+# those that are missing. Safe to run any number of times. Recommended
+# packages come along (fonts, the platform theme), as on a desktop.
 set -euo pipefail
 
 packages=(
@@ -32,4 +33,4 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get install -y -qq "${missing[@]}"
