@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "engine/RuntimeError.h"
+#include "engine/ErrorOf.h"
 #include "engine/TableFile.h"
 
 namespace plumbrule {
@@ -15,14 +16,7 @@ using Units = DisplayOptions::Units;
 using testing::readTable;
 using testing::tableValue;
 
-int errorOf(const auto& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing::errorOf;
 
 TEST(Formatter, ShowsEveryExampleValueInAllSevenForms) {
     const DisplayOptions forms[] = {

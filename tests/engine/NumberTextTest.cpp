@@ -9,18 +9,12 @@
 #include <random>
 
 #include "engine/RuntimeError.h"
+#include "engine/ErrorOf.h"
 
 namespace plumbrule {
 namespace {
 
-int errorOf(const auto& action) {
-    try {
-        action();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing::errorOf;
 
 TEST(NumberTextText, WritesFifteenSignificantDigitsAndExponentsLikeTheDisplay) {
     const struct {

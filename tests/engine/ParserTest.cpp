@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/ErrorOf.h"
 #include "engine/RuntimeError.h"
 #include "engine/TableFile.h"
 
@@ -11,12 +12,7 @@ namespace {
 using testing::readTable;
 
 int errorOfReading(const std::string& t) {
-    try {
-        ConvertInput(t, DetType(t));
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
+    return testing::errorOf([&] { ConvertInput(t, DetType(t)); });
 }
 
 TEST(Parser, ReadsEveryExampleText) {
