@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QWindow>
+#include <QScopedValueRollback>
 #include <utility>
 
 namespace plumbrule {
@@ -17,19 +17,14 @@ KeyPreview::~KeyPreview() {
 }
 
 bool KeyPreview::inWindow(QObject* watched) const {
-    if (!window_) return false;
-    if (watched->isWidgetType()) return static_cast<QWidget*>(watched)->window() == window_;
-    if (watched->isWindowType()) return watched == window_->windowHandle();
-    return false;
+    return window_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window_;
 }
 
-// A press travels from the native window to the focused control, and from a
-// control that ignores it on to its parents. Seeing the same event again on
-// that road is the same press; the same address elsewhere is a new press.
+// A press goes from the focused control on to its parents while each ignores
+// it. Seeing the same event again on that road is the same press; the same
+// address elsewhere is a new press.
 bool KeyPreview::sameJourney(QEvent* event, QObject* watched) const {
-    if (event != lastPress_ || !lastReceiver_) return false;
-    if (lastReceiver_->isWindowType()) return watched->isWidgetType();
-    if (!lastReceiver_->isWidgetType() || !watched->isWidgetType()) return false;
+    if (event != lastPress_ || !lastReceiver_ || !watched->isWidgetType()) return false;
     const auto* before = static_cast<QWidget*>(lastReceiver_.data());
     const auto* now = static_cast<QWidget*>(watched);
     return now != before && now->isAncestorOf(before);
@@ -51,6 +46,12 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
         default:
             return false;
     }
+    // Only a press delivered to a control counts, never the native window's
+    // copy of it. The accessibility bridge of a Linux desktop swallows the
+    // native window's press and posts it again later: counting at the window
+    // as well would count that key twice, and which of the two filters runs
+    // first depends on when the bridge came up.
+    if (watched->isWindowType()) return false;
     if (sameJourney(event, watched)) {
         lastReceiver_ = watched;
         return false;
@@ -59,14 +60,8 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     lastPress_ = event;
     lastReceiver_ = watched;
     const KeyPress key = TranslateKey(*static_cast<QKeyEvent*>(event));
-    handling_ = true;
-    try {
-        handler_(key);
-    } catch (...) {
-        handling_ = false;
-        throw;
-    }
-    handling_ = false;
+    const QScopedValueRollback<bool> busy(handling_, true);
+    handler_(key);
     return false;  // never consumed
 }
 

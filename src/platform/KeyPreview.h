@@ -17,7 +17,8 @@ namespace plumbrule {
 // It watches the whole application, because a key pressed in a child control
 // never reaches the window when that control takes it. One press travels
 // through several receivers (the native window, the focused control, its
-// parents); the handler sees it exactly once.
+// parents), and a desktop's accessibility bridge may hold it and send a copy
+// later; the handler sees it exactly once.
 class KeyPreview : public QObject {
     Q_OBJECT
   public:

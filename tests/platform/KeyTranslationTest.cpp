@@ -1,6 +1,7 @@
 #include "platform/KeyTranslation.h"
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -168,6 +169,47 @@ TEST_F(KeyPreviewTest, KeysTypedIntoABoxTheHandlerOpensDoNotRepeatThePress) {
     QTest::keyClick(window->windowHandle(), Qt::Key_5);
     EXPECT_EQ(seen.size(), 1u);
     EXPECT_EQ(box->text(), "5");
+}
+
+// Stands in for the desktop's accessibility bridge: it swallows every press
+// the system delivers and posts a copy of it to the same receiver later, as
+// the bridge does once a screen reader has asked the registry about keys.
+class HoldAndRepost : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !event->spontaneous()) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        QCoreApplication::postEvent(watched, new QKeyEvent(QEvent::KeyPress, key->key(), key->modifiers(),
+                                                           key->nativeScanCode(), key->nativeVirtualKey(),
+                                                           key->nativeModifiers(), key->text()));
+        return true;
+    }
+};
+
+TEST_F(KeyPreviewTest, APressTheAccessibilityBridgeHoldsCountsOnceWhicheverFilterRunsFirst) {
+    for (const bool bridgeFirst : {true, false}) {
+        SCOPED_TRACE(bridgeFirst ? "bridge filter runs first" : "key preview runs first");
+        HoldAndRepost bridge;
+        seen.clear();
+        box->clear();
+        window.reset();
+        window = std::make_unique<QWidget>();
+        auto* layout = new QVBoxLayout(window.get());
+        box = new QLineEdit(window.get());
+        layout->addWidget(box);
+        // The filter installed last runs first.
+        if (!bridgeFirst) qApp->installEventFilter(&bridge);
+        new KeyPreview(window.get(), [this](const KeyPress& key) { seen.push_back(key); });
+        if (bridgeFirst) qApp->installEventFilter(&bridge);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        box->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_7);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(seen.size(), 1u);
+        EXPECT_EQ(box->text(), "7");
+    }
 }
 
 TEST_F(KeyPreviewTest, IgnoresOtherWindows) {
