@@ -32,6 +32,10 @@ using namespace plumbrule;
 class SilentMessages : public MessageDialog {
   public:
     void show(const std::string&, MessageIcon, const std::string&) override { ++shown; }
+    bool askYesNo(const std::string&, MessageIcon, const std::string&) override {
+        ++shown;
+        return false;
+    }
     int shown = 0;
 };
 

@@ -36,12 +36,25 @@ std::string ExportBytes(std::string_view tape) {
     return bytes;
 }
 
+std::string ExportFolder(const ExportFolders& folders) {
+    if (folders.programWritable) return folders.program;
+    return folders.documents.empty() ? folders.home : folders.documents;
+}
+
 ExportOutcome ExportHistory(std::string_view tape, const ExportServices& services) {
-    const std::string chosen = services.dialog.askFileName(
-        {"Export History List to a File...", services.folder, "History.txt", "*.txt"});
+    constexpr const char* title = "Export History List to a File...";
+    const std::string chosen =
+        services.dialog.askFileName({title, services.folder, "History.txt", "*.txt"});
     if (chosen.empty()) return ExportOutcome::Cancelled;
 
     const std::string path = ExportFileName(chosen);
+    if (path != chosen && services.fileExists && services.fileExists(path)) {
+        const std::size_t slash = path.find_last_of("/\\");
+        const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+        if (!services.messages.askYesNo(name + " already exists.\nDo you want to replace it?",
+                                        MessageIcon::Exclamation, title))
+            return ExportOutcome::Cancelled;
+    }
     const FileWriter::Result result = services.writer.writeFile(path, ExportBytes(tape));
     if (result.ok) return ExportOutcome::Written;
 

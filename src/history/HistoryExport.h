@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,8 +15,21 @@ struct ExportServices {
     SaveDialog& dialog;
     FileWriter& writer;
     MessageDialog& messages;
-    std::string folder;  // where the dialog opens: the program's own folder
+    std::string folder;  // where the dialog opens (ExportFolder)
+    std::function<bool(const std::string& path)> fileExists;
 };
+
+// Where the export dialog opens: the program's own folder, as always; but an
+// installed program sits in a folder only the administrator can write to
+// (/usr/bin), and proposing a name there could only fail. Then the user's
+// documents folder (empty when there is none), else the home folder.
+struct ExportFolders {
+    std::string program;
+    bool programWritable = false;
+    std::string documents;
+    std::string home;
+};
+std::string ExportFolder(const ExportFolders& folders);
 
 enum class ExportOutcome { Cancelled, Written, Failed };
 
@@ -32,7 +46,9 @@ std::string ExportBytes(std::string_view tape);
 
 // mnuExport_Click: asks for a name, then writes the tape atomically.
 // Cancel writes nothing and says nothing; a failed write is reported in a
-// message box and leaves any existing file as it was.
+// message box and leaves any existing file as it was. When ".txt" was added
+// to the chosen name and a file of that name exists, the dialog never asked
+// about it: the export asks before replacing it, and No writes nothing.
 ExportOutcome ExportHistory(std::string_view tape, const ExportServices& services);
 
 }  // namespace plumbrule

@@ -23,6 +23,13 @@ struct TextBoxSize {
     int height = 0;
 };
 
+// The designed window frame around the client area below the menu bar: the
+// borders (120 twips across) and the caption, menu bar and borders (705 twips
+// down). A client area plus this frame is the W x H of the resize rule, which
+// then leaves Text1 a 45-twip margin on every side.
+constexpr int designedFrameWidthTwips = 120;
+constexpr int designedFrameHeightTwips = 705;
+
 // Form_Resize: Text1 fills the window but for a margin. With W x H the
 // window's outer size: width W - 210, height H - 795, or 0 for a window lower
 // than 795.   (3525, 5595) -> (3315, 4800)   (3525, 700) -> (3315, 0)

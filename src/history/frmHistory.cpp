@@ -1,10 +1,16 @@
 #include "history/frmHistory.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTextCursor>
 
 #include "history/HistoryExport.h"
@@ -34,7 +40,7 @@ QString widgetText(std::string_view tape) {
 }  // namespace
 
 frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
-    : QMainWindow(parent), tape_(tape), services_(services) {
+    : QMainWindow(parent), tape_(tape), services_(services), messages_(services.messages, this) {
     setObjectName("frmHistory");
     setWindowTitle("History - Plumbrule");
 
@@ -109,28 +115,49 @@ void frmHistory::unload() {
     hide();
 }
 
-// A saved coordinate that cannot be used leaves the default placement.
+// A saved coordinate that cannot be used leaves the default placement, and
+// so does a saved position entirely off every screen (a screen since
+// removed): the window can never be lost.
 void frmHistory::Form_Load() {
     loaded_ = true;
-    const std::optional<int> top = ReadHistoryCoordinate(services_.settings.ReadValue("HistTop"));
-    const std::optional<int> left = ReadHistoryCoordinate(services_.settings.ReadValue("HistLeft"));
-    if (top || left) {
-        const int x = left ? Pixels(*left) : pos().x();
-        const int y = top ? Pixels(*top) : pos().y();
-        move(x, y);
+    shownSinceLoad_ = false;
+    readTop_ = ReadHistoryCoordinate(services_.settings.ReadValue("HistTop"));
+    readLeft_ = ReadHistoryCoordinate(services_.settings.ReadValue("HistLeft"));
+    if (readTop_ || readLeft_) {
+        const QPoint target(readLeft_ ? Pixels(*readLeft_) : pos().x(),
+                            readTop_ ? Pixels(*readTop_) : pos().y());
+        const QRect frame(target, frameGeometry().size());
+        const auto screens = QGuiApplication::screens();
+        const bool onScreen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) {
+            return s->geometry().intersects(frame);
+        });
+        if (onScreen) move(target);
     }
     Form_Resize();
 }
 
+// A window loaded only hidden has no place of its own on the screen yet: it
+// writes back what it read (nothing for a coordinate it did not read), so the
+// next run still opens it where it was last seen, or where the desktop puts it.
 void frmHistory::Form_Unload() {
     loaded_ = false;
-    services_.settings.WriteValue("HistTop", HistoryCoordinateText(Twips(pos().y())));
-    services_.settings.WriteValue("HistLeft", HistoryCoordinateText(Twips(pos().x())));
+    if (shownSinceLoad_) {
+        readTop_ = Twips(pos().y());
+        readLeft_ = Twips(pos().x());
+    }
+    if (readTop_) services_.settings.WriteValue("HistTop", HistoryCoordinateText(*readTop_));
+    if (readLeft_) services_.settings.WriteValue("HistLeft", HistoryCoordinateText(*readLeft_));
 }
 
+// W and H are the outer size of the window as designed: the client area
+// below the menu bar plus the designed frame. The frame the window manager
+// actually draws is not counted: Qt learns it only once the window is mapped,
+// and it differs from one desktop to the next, so Text1 keeps its 45-twip
+// margin on every side whatever frames the window.
 void frmHistory::Form_Resize() {
-    const QRect outer = frameGeometry();
-    const TextBoxSize size = HistoryTextBoxSize(Twips(outer.width()), Twips(outer.height()));
+    const QSize client = centralWidget()->size();
+    const TextBoxSize size = HistoryTextBoxSize(Twips(client.width()) + designedFrameWidthTwips,
+                                                Twips(client.height()) + designedFrameHeightTwips);
     Text1_->resize(Pixels(size.width), Pixels(size.height));
 }
 
@@ -147,12 +174,22 @@ void frmHistory::resizeEvent(QResizeEvent* event) {
 
 void frmHistory::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (loaded_) shownSinceLoad_ = true;
     caretAtEndInView_ = false;
+    Form_Resize();
 }
 
 void frmHistory::mnuExport_Click() {
-    ExportHistory(tape_.text(), {services_.dialog, services_.writer, services_.messages,
-                                 QCoreApplication::applicationDirPath().toStdString()});
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const ExportFolders folders{program.toStdString(), QFileInfo(program).isWritable(),
+                                QFileInfo(documents).isDir() ? documents.toStdString() : "",
+                                QDir::homePath().toStdString()};
+    const auto exists = [](const std::string& path) {
+        return QFileInfo::exists(QString::fromStdString(path));
+    };
+    ExportHistory(tape_.text(),
+                  {services_.dialog, services_.writer, messages_, ExportFolder(folders), exists});
 }
 
 void frmHistory::mnuClose_Click() {

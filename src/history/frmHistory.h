@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 #include <string>
 
 #include "history/HistoryTape.h"
+#include "platform/QtMessageDialog.h"
 
 class QAction;
 class QMenu;
@@ -67,8 +69,12 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
 
     HistoryTape& tape_;
     Services services_;
+    MessageDialogOver messages_;  // boxes appear over this window
     QPlainTextEdit* Text1_ = nullptr;
     bool loaded_ = false;
+    bool shownSinceLoad_ = false;
+    std::optional<int> readTop_;   // "HistTop" as read at load, twips
+    std::optional<int> readLeft_;  // "HistLeft"
     // The caret is at the end of Text1 and in view, and nothing has moved
     // since: moving it there again (every key does) can be skipped, so a key
     // costs the same whatever the length of the tape.

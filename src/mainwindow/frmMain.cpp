@@ -64,6 +64,18 @@ void skipOnFailure(Step&& step) {
     }
 }
 
+// The output lists change only by a choice in the opened list. A wheel turned
+// while the pointer merely passes over a closed list would change the output
+// form, and evaluate a pending operation, without the user choosing anything.
+class IgnoreWheel : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Wheel) return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 // Spoken name of each indicator picture.
 QString indicatorName(int picture) {
     switch (picture) {
@@ -252,6 +264,9 @@ void frmMain::createControls() {
           static_cast<QWidget*>(cmbFormat), static_cast<QWidget*>(cmbRound)}) {
         control->setFocusPolicy(Qt::NoFocus);
     }
+    auto* ignoreWheel = new IgnoreWheel(this);
+    cmbFormat->installEventFilter(ignoreWheel);
+    cmbRound->installEventFilter(ignoreWheel);
 }
 
 void frmMain::connectHandlers() {

@@ -18,14 +18,38 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
     return QMessageBox::Information;
 }
 
+QString caption(const std::string& title) {
+    return title.empty() ? QStringLiteral("Plumbrule") : QString::fromStdString(title);
+}
+
 }  // namespace
 
 void QtMessageDialog::show(const std::string& text, MessageIcon icon, const std::string& title) {
-    const QString caption =
-        title.empty() ? QStringLiteral("Plumbrule") : QString::fromStdString(title);
-    QMessageBox box(boxIcon(icon), caption, QString::fromStdString(text), QMessageBox::Ok,
+    QMessageBox box(boxIcon(icon), caption(title), QString::fromStdString(text), QMessageBox::Ok,
                     parent_.data());
     box.exec();
+}
+
+bool QtMessageDialog::askYesNo(const std::string& text, MessageIcon icon, const std::string& title) {
+    QMessageBox box(boxIcon(icon), caption(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_.data());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+MessageDialog& MessageDialogOver::target() {
+    if (!dynamic_cast<QtMessageDialog*>(&dialog_)) return dialog_;
+    over_.setParentWidget(window_.data());
+    return over_;
+}
+
+void MessageDialogOver::show(const std::string& text, MessageIcon icon, const std::string& title) {
+    target().show(text, icon, title);
+}
+
+bool MessageDialogOver::askYesNo(const std::string& text, MessageIcon icon,
+                                 const std::string& title) {
+    return target().askYesNo(text, icon, title);
 }
 
 }  // namespace plumbrule

@@ -84,7 +84,8 @@ void setSideEnabled(const std::array<QLineEdit*, 3>& boxes, bool enabled) {
 frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> currentOptions,
                    QWidget* parent)
     : QWidget(parent, Qt::Window),
-      calculator_(messages),
+      messages_(messages, this),
+      calculator_(messages_),
       currentOptions_(std::move(currentOptions)) {
     setObjectName(QStringLiteral("frmStair"));
     setWindowTitle(QStringLiteral("Stair Calculator"));

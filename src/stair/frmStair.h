@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "engine/DisplayOptions.h"
+#include "platform/QtMessageDialog.h"
 #include "stair/StairCalculator.h"
 
 class QLabel;
@@ -13,8 +14,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace plumbrule {
-
-class MessageDialog;
 
 // The stair calculator window, "Stair Calculator": two sides of three boxes
 // (risers: Text1_0..Text1_2, treads: Text2_0..Text2_2) on a drawing of the
@@ -44,6 +43,7 @@ class frmStair : public QWidget {
     void setFocusOrder();
     void render();
 
+    MessageDialogOver messages_;  // boxes appear over this window
     StairCalculator calculator_;
     std::function<DisplayOptions()> currentOptions_;
     std::array<QLineEdit*, 3> Text1_{};

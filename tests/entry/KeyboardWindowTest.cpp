@@ -199,6 +199,7 @@ TEST_F(KeyboardWindowTest, TheHistoryButtonShowsAndHidesTheWindowButKeepsTheTape
 TEST_F(KeyboardWindowTest, ShutDownClosesTheHistoryWindowWhichSavesItsPlace) {
     startDecimalNone();
     type("5");
+    click("cmdHistory");
     window->historyWindow()->move(20, 30);
     window->close();
     EXPECT_EQ(settings.values["HistTop"], "450");

@@ -20,9 +20,16 @@ public:
         shown.push_back({text, icon, title});
     }
 
+    // Questions are recorded with the messages; each is answered `answer`.
+    bool askYesNo(const std::string& text, MessageIcon icon, const std::string& title) override {
+        shown.push_back({text, icon, title});
+        return answer;
+    }
+
     std::string lastText() const { return shown.empty() ? std::string() : shown.back().text; }
 
     std::vector<Shown> shown;
+    bool answer = false;
 };
 
 }  // namespace plumbrule::testing

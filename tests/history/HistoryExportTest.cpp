@@ -37,6 +37,25 @@ INSTANTIATE_TEST_SUITE_P(Names, ExportName,
                                                    "/tmp/plans.txt.d/History.txt"},
                                            NameRow{"History", "History.txt"}));
 
+struct FolderRow {
+    ExportFolders folders;
+    const char* proposed;
+};
+
+class ExportFolderChoice : public ::testing::TestWithParam<FolderRow> {};
+
+TEST_P(ExportFolderChoice, IsTheProgramFolderWhenTheUserCanWriteThere) {
+    EXPECT_EQ(ExportFolder(GetParam().folders), GetParam().proposed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, ExportFolderChoice,
+    ::testing::Values(FolderRow{{"/opt/pr", true, "/home/u/Documents", "/home/u"}, "/opt/pr"},
+                      // Installed from the package: /usr/bin is the administrator's.
+                      FolderRow{{"/usr/bin", false, "/home/u/Documents", "/home/u"},
+                                "/home/u/Documents"},
+                      FolderRow{{"/usr/bin", false, "", "/home/u"}, "/home/u"}));
+
 TEST(ExportBytes, IsTheTapeAndOneLineBreak) {
     EXPECT_EQ(ExportBytes(""), "\r\n");
     EXPECT_EQ(ExportBytes("5\r\n+ 3\r\n= 8"), "5\r\n+ 3\r\n= 8\r\n");
@@ -46,7 +65,7 @@ TEST(ExportBytes, IsTheTapeAndOneLineBreak) {
 class ExportHistoryTest : public ::testing::Test {
   protected:
     ExportOutcome run(const std::string& tape) {
-        return ExportHistory(tape, {dialog, writer, messages, "/opt/plumbrule"});
+        return ExportHistory(tape, {dialog, writer, messages, "/opt/plumbrule", {}});
     }
     testing::FakeSaveDialog dialog;
     testing::FakeFileWriter writer;

@@ -121,11 +121,24 @@ TEST_F(frmHistoryTest, LoadRestoresThePositionAndUnloadSavesIt) {
     window->load();
     EXPECT_FALSE(window->isVisible());  // loaded hidden
     EXPECT_EQ(window->pos(), QPoint(200, 100));
+    window->show();
     window->move(30, 45);
     window->unload();
     ASSERT_EQ(settings.writes.size(), 2u);
     EXPECT_EQ(settings.writes[0], (std::pair<std::string, std::string>{"HistTop", "675"}));
     EXPECT_EQ(settings.writes[1], (std::pair<std::string, std::string>{"HistLeft", "450"}));
+}
+
+TEST_F(frmHistoryTest, AWindowNeverShownWritesBackWhatItRead) {
+    // Loaded hidden by a key and never shown: it has no place of its own yet.
+    window->load();
+    window->unload();
+    EXPECT_TRUE(settings.writes.empty());
+    settings.values["HistTop"] = "1500";
+    window->load();
+    window->unload();
+    ASSERT_EQ(settings.writes.size(), 1u);
+    EXPECT_EQ(settings.writes[0], (std::pair<std::string, std::string>{"HistTop", "1500"}));
 }
 
 TEST_F(frmHistoryTest, TheCloseBoxUnloadsToo) {
@@ -138,7 +151,8 @@ TEST_F(frmHistoryTest, TheCloseBoxUnloadsToo) {
 }
 
 TEST_F(frmHistoryTest, AnUnusableSavedPositionKeepsTheDefaultPlacement) {
-    for (const char* bad : {"abc", "", "40000"}) {
+    // 30000 twips (2000 px) down and across is off every screen here.
+    for (const char* bad : {"abc", "", "40000", "30000"}) {
         settings.values["HistTop"] = bad;
         settings.values["HistLeft"] = bad;
         frmHistory fresh(tape, {settings, dialog, writer, messages});
@@ -149,16 +163,19 @@ TEST_F(frmHistoryTest, AnUnusableSavedPositionKeepsTheDefaultPlacement) {
     }
 }
 
-TEST_F(frmHistoryTest, Text1FillsTheWindowButForTheMargin) {
+TEST_F(frmHistoryTest, Text1KeepsAThreePixelMarginOnEverySide) {
+    // Whatever frame the window manager draws: the client area below the
+    // menu bar counts, as shown and after every resize.
     window->show();
-    window->resize(300, 400);
+    for (const QSize size : {window->size(), QSize(300, 400), QSize(520, 180)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        const QRect client = window->centralWidget()->rect();
+        EXPECT_EQ(Text1->geometry(), client.adjusted(3, 3, -3, -3)) << size.width();
+    }
+    window->resize(300, 40);  // never a negative height
     QApplication::processEvents();
-    const QRect outer = window->frameGeometry();
-    EXPECT_EQ(Text1->width(), outer.width() - 14);
-    EXPECT_EQ(Text1->height(), outer.height() - 53);
-    window->resize(300, 40);  // lower than 795 twips
-    QApplication::processEvents();
-    EXPECT_EQ(Text1->height(), std::max(0, window->frameGeometry().height() - 53));
+    EXPECT_EQ(Text1->height(), std::max(0, window->centralWidget()->height() - 6));
 }
 
 class frmHistoryExport : public frmHistoryTest {};
@@ -191,6 +208,30 @@ TEST_F(frmHistoryExport, ReplacesAnExistingFile) {
     dialog.answer = path.toStdString();
     action("mnuExport")->trigger();
     EXPECT_EQ(readFile(path), QByteArray("5\r\n"));
+}
+
+TEST_F(frmHistoryExport, AsksBeforeReplacingAFileTheAddedExtensionNames) {
+    // The dialog asked about "History", not about the History.txt it becomes.
+    const QString path = folder.filePath("History.txt");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old\r\n");
+    }
+    RecordHistory(tape, "5", 0);
+    dialog.answer = folder.filePath("History").toStdString();
+    messages.answer = false;
+    action("mnuExport")->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.lastText(), "History.txt already exists.\nDo you want to replace it?");
+    EXPECT_EQ(readFile(path), QByteArray("old\r\n"));
+    messages.answer = true;
+    action("mnuExport")->trigger();
+    EXPECT_EQ(readFile(path), QByteArray("5\r\n"));
+    // A name the dialog itself asked about is not asked about again.
+    dialog.answer = path.toStdString();
+    action("mnuExport")->trigger();
+    EXPECT_EQ(messages.shown.size(), 2u);
 }
 
 TEST_F(frmHistoryExport, CancelWritesNothing) {

@@ -1,6 +1,7 @@
 // Start-up, shut-down and the output options panel of the main window.
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWheelEvent>
 
 #include "mainwindow/MainWindowFixture.h"
 
@@ -257,6 +258,25 @@ TEST_F(Options, AChangeCompletesThePendingOperation) {
     EXPECT_EQ(indicator(), 5);
     EXPECT_EQ(window->calculator().state().evaluator.lngPendingOp, opNone);
     EXPECT_EQ(window->calculator().state().evaluator.dblTotal, 8);
+}
+
+TEST_F(Options, AWheelOverAClosedListChangesNothing) {
+    start();
+    window->show();
+    clickKeys("5+3");
+    for (const char* name : {"cmbRound", "cmbFormat"}) {
+        auto* list = control<QComboBox>(name);
+        const int before = list->currentIndex();
+        const QPointF centre = QRectF(list->rect()).center();
+        for (const int turn : {-120, 120}) {
+            QWheelEvent wheel(centre, list->mapToGlobal(centre), {}, {0, turn}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list, &wheel);
+        }
+        EXPECT_EQ(list->currentIndex(), before) << name;
+    }
+    EXPECT_EQ(display(), "3");  // the pending + is still pending
+    EXPECT_EQ(window->calculator().state().evaluator.lngPendingOp, opAdd);
 }
 
 TEST_F(Options, NothingIsReEvaluatedOnZero) {

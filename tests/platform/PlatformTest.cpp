@@ -14,6 +14,9 @@
 #include "mainwindow/frmMain.h"
 #include "platform/IndicatorImages.h"
 #include "platform/QtMessageDialog.h"
+#include <QAbstractButton>
+#include <QPushButton>
+#include "stair/frmStair.h"
 #include "platform/QtSettingsStore.h"
 
 namespace plumbrule {
@@ -123,6 +126,39 @@ TEST(QtMessageDialog, CriticalBoxWithOneOkButtonAndTheProgramTitle) {
     });
     messages.show("Error 11: Division by zero", MessageIcon::Critical);
     EXPECT_TRUE(seen);
+}
+
+TEST(QtMessageDialog, AQuestionHasYesAndNoWithNoAsTheDefault) {
+    testing::ModalWatchdog watchdog;
+    QtMessageDialog messages;
+    for (const bool yes : {false, true}) {
+        QTimer::singleShot(0, [yes] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+            EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()),
+                      box->button(QMessageBox::No));
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        EXPECT_EQ(messages.askYesNo("History.txt already exists.", MessageIcon::Exclamation), yes);
+    }
+}
+
+TEST(QtMessageDialog, TheStairWindowsBoxesAppearOverIt) {
+    testing::ModalWatchdog watchdog;
+    QWidget main;
+    QtMessageDialog messages(&main);
+    frmStair stair(messages, [] { return DisplayOptions{}; });
+    stair.show();
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, [&owner] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        owner = box->parentWidget();
+        box->close();
+    });
+    stair.cmdCalculate_Click();  // nothing entered: a message
+    EXPECT_EQ(owner, &stair);
 }
 
 // A box nobody closes fails the test instead of hanging it.
