@@ -560,13 +560,17 @@ void frmMain::chooseOutput(int index) {
 // --- Start-up and shut-down -------------------------------------------------------
 
 void frmMain::Form_Load() {
+    // The saved place is the window's outer corner. Placed before the window
+    // is first shown, it is where the window manager puts the frame; placed
+    // after, before the frame is known, it would be taken for the corner of
+    // the client area, and the window would creep by its title bar each run.
+    skipOnFailure([this] { restorePosition(); });
     show();
     // Built, not assigned from a literal: GCC 12 warns falsely (-Wrestrict) on the literal here.
     calculator_.state().display = std::string(1, '0');
     render();
     calculator_.state().blnNewExpresion = true;
 
-    skipOnFailure([this] { restorePosition(); });
     skipOnFailure([this] {
         const auto saved = ReadTruth(settings_.ReadValue(settings::ShowOptions).text);
         setShowOptions(saved.value_or(false));
