@@ -132,8 +132,8 @@ class Program:
         self.window = self.x_window("^Plumbrule$")
         self.app = None
         if accessible:
-            self.app = wait_for(self.find_app, True, "program on the accessibility bus") and \
-                self.found_app
+            wait_for(lambda: self.find_app() is not None, True, "program on the accessibility bus")
+            self.app = self.find_app()
 
     # --- X windows --------------------------------------------------------------
 
@@ -192,9 +192,8 @@ class Program:
         for i in range(desktop.get_child_count()):
             app = desktop.get_child_at_index(i)
             if app is not None and app.get_process_id() == self.process.pid:
-                self.found_app = app
-                return True
-        return False
+                return app
+        return None
 
     def find(self, test, root=None):
         """The first showing accessible under `root` (the program) that passes `test`."""
@@ -212,15 +211,20 @@ class Program:
             stack.extend(node.get_child_at_index(i) for i in reversed(range(count)))
         return None
 
-    def control(self, name, timeout=TIMEOUT):
-        """A control by its objectName (its description under PLUMBRULE_ACCESSIBLE_IDS)."""
-        deadline = time.monotonic() + timeout
+    def wait_node(self, test, what, root=None):
+        """Like find, waiting for the node to appear."""
+        deadline = time.monotonic() + TIMEOUT
         while time.monotonic() < deadline:
-            found = self.find(lambda node: node.get_description() == name and showing(node))
-            if found:
+            found = self.find(test, root)
+            if found is not None:
                 return found
             time.sleep(0.05)
-        raise Failure(f"no control {name} on screen")
+        raise Failure(f"{what} never appeared")
+
+    def control(self, name):
+        """A control by its objectName (its description under PLUMBRULE_ACCESSIBLE_IDS)."""
+        return self.wait_node(lambda node: node.get_description() == name and showing(node),
+                              f"control {name}")
 
     def window_of(self, title, timeout=TIMEOUT):
         deadline = time.monotonic() + timeout
@@ -233,8 +237,7 @@ class Program:
         raise Failure(f"no window {title!r} in the accessible tree")
 
     def click(self, name):
-        x, y, w, h = extents(self.control(name))
-        click_at(x + w // 2, y + h // 2)
+        click_centre(self.control(name))
 
     def display(self):
         if self.accessible:
@@ -277,6 +280,11 @@ def expect_over(box, window, what):
 
 def showing(node):
     return node.get_state_set().contains(Atspi.StateType.SHOWING)
+
+
+def click_centre(node):
+    x, y, w, h = extents(node)
+    click_at(x + w // 2, y + h // 2)
 
 
 def extents(node):
@@ -326,16 +334,11 @@ def choose_options_with_the_mouse(p):
 
 def choose_from_list(p, name, entry):
     p.click(name)
-
-    def opened_entry():
-        node = p.find(lambda n: n.get_role() == Atspi.Role.LIST_ITEM and n.get_name() == entry
-                      and showing(n) and extents(n)[1] > 0 and extents(n)[2] < 1000)
-        return node
-
-    item = wait_for(lambda: opened_entry() is not None, True, f"{entry!r} in the opened list") \
-        and opened_entry()
-    x, y, w, h = extents(item)
-    click_at(x + w // 2, y + h // 2)
+    # Entries of a closed list report no place of their own on the screen.
+    item = p.wait_node(lambda n: n.get_role() == Atspi.Role.LIST_ITEM and n.get_name() == entry
+                       and extents(n)[1] > 0 and extents(n)[2] < 1000,
+                       f"{entry!r} in the opened list")
+    click_centre(item)
 
 
 def type_the_worked_tape(p, export_to):
@@ -344,8 +347,8 @@ def type_the_worked_tape(p, export_to):
     p.expect_display("5", "display after the worked keys")
     p.click("cmdHistory")
     p.window_of("History - Plumbrule")
-    tape = wait_for(lambda: text_of(p.control("Text1")), "\n".join(WORKED_TAPE),
-                    "the tape in the history window")
+    wait_for(lambda: text_of(p.control("Text1")), "\n".join(WORKED_TAPE),
+             "the tape in the history window")
     if os.path.exists(export_to + ".txt"):
         os.remove(export_to + ".txt")
     export_history(p, export_to)
@@ -358,9 +361,9 @@ def type_the_worked_tape(p, export_to):
     # The same name again: ".txt" is added after the dialog, so the export
     # itself asks before replacing History.txt; Enter answers No, the default.
     export_history(p, export_to, closes=False)
-    wait_for(lambda: p.find(lambda n: n.get_role() == Atspi.Role.LABEL and showing(n) and
-                            n.get_name().startswith("History.txt already exists.")) is not None,
-             True, "the question before replacing History.txt")
+    p.wait_node(lambda n: n.get_role() == Atspi.Role.LABEL and showing(n) and
+                n.get_name().startswith("History.txt already exists."),
+                "the question before replacing History.txt")
     expect_over(p.x_window("^Export History List to a File...$"),
                 p.x_window("^History - Plumbrule$"), "the question")
     press("Return")
@@ -368,25 +371,16 @@ def type_the_worked_tape(p, export_to):
     with open(export_to + ".txt", "rb") as exported:
         if exported.read() != expected:
             raise Failure("History.txt was replaced although the answer was No")
-    return tape
 
 
 def export_history(p, path, closes=True):
     history = p.window_of("History - Plumbrule")
     menu = p.find(lambda n: n.get_role() == Atspi.Role.MENU_ITEM and n.get_name() == "File",
                   history)
-    x, y, w, h = extents(menu)
-    click_at(x + w // 2, y + h // 2)
-    item = None
-    deadline = time.monotonic() + TIMEOUT
-    while item is None and time.monotonic() < deadline:
-        item = p.find(lambda n: n.get_role() == Atspi.Role.MENU_ITEM
-                      and n.get_name() == "Export to File..." and extents(n)[1] > 0, history)
-        time.sleep(0.05)
-    if item is None:
-        raise Failure("File menu shows no Export to File...")
-    x, y, w, h = extents(item)
-    click_at(x + w // 2, y + h // 2)
+    click_centre(menu)
+    click_centre(p.wait_node(lambda n: n.get_role() == Atspi.Role.MENU_ITEM and
+                             n.get_name() == "Export to File..." and extents(n)[1] > 0,
+                             "Export to File... in the opened File menu", history))
     dialog = p.x_window("^Export History List to a File...$")
     p.activate(dialog)
     # The name box holds the focus with the proposed name selected.
@@ -470,14 +464,8 @@ def store_and_recall(p):
 def division_by_zero(p):
     p.activate()
     press("Delete", "Delete", "5", "slash", "0", "Return")
-    message = None
-    deadline = time.monotonic() + TIMEOUT
-    while message is None and time.monotonic() < deadline:
-        message = p.find(lambda n: n.get_role() == Atspi.Role.LABEL
-                         and n.get_name() == "Error 11: Division by zero" and showing(n))
-        time.sleep(0.05)
-    if message is None:
-        raise Failure("no message box 'Error 11: Division by zero'")
+    p.wait_node(lambda n: n.get_role() == Atspi.Role.LABEL and showing(n) and
+                n.get_name() == "Error 11: Division by zero", "the message box of error 11")
     press("Return")
     wait_for(lambda: p.find(lambda n: n.get_name() == "Error 11: Division by zero"
                             and showing(n)) is None, True, "message box dismissed by Enter")
