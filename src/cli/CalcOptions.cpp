@@ -138,7 +138,8 @@ std::string usageText() {
            "              decimal: k decimal places\n"
            "\n"
            "Exit status: 0 every expression evaluated, 1 an expression reported an\n"
-           "error (\"Error 13: Invalid input.\"), 2 a bad option.\n";
+           "error (\"Error 13: Invalid input.\"), 2 a bad option, or input that could\n"
+           "not be read or output that could not be written.\n";
 }
 
 }  // namespace plumbrule::cli

@@ -154,11 +154,9 @@ class Reader {
         pos_ = end;
         return true;
     }
-    // An abbreviation may end in a period, unless digits follow it.
-    void eatAbbreviationPoint() {
-        if (pos_ + 1 < text_.size() && text_[pos_] == '.' && isDigit(text_[pos_ + 1])) return;
-        eat('.');
-    }
+    // A period right after "ft" or "in" ends the abbreviation, even with
+    // digits after it: on a tape measure "6ft.2in" is 6'2", never 6'0.2".
+    void eatAbbreviationPoint() { eat('.'); }
 
     std::optional<std::string> digits() {
         const std::size_t start = pos_;
@@ -331,6 +329,9 @@ std::optional<std::string> normalisePaste(std::string_view clipboardUtf8) {
     if (!plain) return std::nullopt;
     auto text = rewrite(*plain);
     if (!text || !isReadable(*text)) return std::nullopt;
+    // The display form may be longer than what was pasted (an added inch
+    // mark); one beyond the limit could not be copied and pasted back.
+    if (text->size() > kMaxPasteCharacters) return std::nullopt;
     return text;
 }
 

@@ -13,14 +13,17 @@
 namespace plumbrule {
 
 // Clipboard text longer than this, after trimming, is refused rather than
-// truncated: a cut-off length would be a different length.
+// truncated: a cut-off length would be a different length. The display text
+// it becomes is held to the same limit, so it can be copied and pasted back.
 inline constexpr std::size_t kMaxPasteCharacters = 64;
 
 // normalisePaste(utf8) -> the display text, or nothing when the text is not
 // one readable length. Accepted, with white space (also no-break and thin
 // spaces) trimmed from both ends:
 //   feet marks  ' ′ ‘ ’  and the words ft, ft., foot, feet
-//   inch marks  " ″ “ ” '' and the words in, in., inch, inches (any letter case)
+//   inch marks  " ″ “ ” '' and the words in, in., inch, inches (any letter case);
+//               a period right after ft or in ends the abbreviation
+//               ("6ft.2in" is 6'2")
 //   a fraction  1/2 or 1⁄2, or one of ½ ¼ ¾ ⅛ ⅜ ⅝ ⅞, after whole inches with a
 //               blank, a dash or nothing between them
 //   a leading minus: - or the Unicode minus − (or a dash – ‐)
@@ -34,7 +37,7 @@ inline constexpr std::size_t kMaxPasteCharacters = 64;
 //   "3-1/0"           -> nothing (does not read as a length)
 //   "5 feet\x07"      -> nothing (control character)
 // The result always reads back through DetType and ConvertInput as a finite
-// number of inches.
+// number of inches, and normalisePaste(result) gives the result again.
 std::optional<std::string> normalisePaste(std::string_view clipboardUtf8);
 
 }  // namespace plumbrule

@@ -1,6 +1,8 @@
 #include "platform/QtSettingsStore.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 #include <utility>
@@ -9,13 +11,41 @@
 
 namespace plumbrule {
 
-QtSettingsStore::QtSettingsStore() = default;
+namespace {
+
+// The user-scope file QSettings keeps for the organisation and application
+// where the native format is an INI file; elsewhere (the registry, property
+// lists) nothing: QSettings finds its place itself.
+QString nativeFilePath() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + QLatin1String(settings::organisation) + QLatin1Char('/') +
+           QLatin1String(settings::application) + QStringLiteral(".conf");
+#else
+    return {};
+#endif
+}
+
+}  // namespace
+
+// Opened by its path, the file is the only one read: the organisation-wide
+// and system-wide files QSettings would read as well could hold a FIFO too.
+QtSettingsStore::QtSettingsStore() : filePath_(nativeFilePath()) {}
 
 QtSettingsStore::QtSettingsStore(QString filePath) : filePath_(std::move(filePath)) {}
 
-QtSettingsStore::~QtSettingsStore() = default;
+QtSettingsStore::~QtSettingsStore() {
+    sync();
+}
 
-QSettings& QtSettingsStore::settings() {
+bool QtSettingsStore::placeIsUsable() const {
+    if (filePath_.isEmpty()) return true;
+    const QFileInfo place(filePath_);
+    return !place.exists() || place.isFile();
+}
+
+QSettings* QtSettingsStore::settings() {
+    if (!placeIsUsable()) return nullptr;
     if (!settings_) {
         if (filePath_.isEmpty()) {
             settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
@@ -25,14 +55,17 @@ QSettings& QtSettingsStore::settings() {
             settings_ = std::make_unique<QSettings>(filePath_, QSettings::NativeFormat);
         }
     }
-    return *settings_;
+    return settings_.get();
 }
 
 SettingsStore::Value QtSettingsStore::ReadValue(const std::string& valueName) {
     const QString key = QString::fromStdString(valueName);
-    QSettings& store = settings();
-    if (!store.contains(key)) return {};
-    const QVariant value = store.value(key);
+    if (const auto written = pending_.find(key); written != pending_.end()) {
+        return {written->second.toStdString(), true};
+    }
+    QSettings* store = settings();
+    if (!store || !store->contains(key)) return {};
+    const QVariant value = store->value(key);
     // A hand-edited text with commas reads back as a list; keep it as written.
     const QString text = value.userType() == QMetaType::QStringList
                              ? value.toStringList().join(QLatin1Char(','))
@@ -41,15 +74,22 @@ SettingsStore::Value QtSettingsStore::ReadValue(const std::string& valueName) {
 }
 
 void QtSettingsStore::WriteValue(const std::string& valueName, const std::string& valueText) {
-    settings().setValue(QString::fromStdString(valueName), QString::fromStdString(valueText));
+    pending_[QString::fromStdString(valueName)] = QString::fromStdString(valueText);
 }
 
 void QtSettingsStore::sync() {
-    settings().sync();
+    QSettings* store = settings();
+    if (store) {
+        for (const auto& [key, text] : pending_) store->setValue(key, text);
+        store->sync();
+    }
+    pending_.clear();
 }
 
 QString QtSettingsStore::fileName() {
-    return settings().fileName();
+    if (!filePath_.isEmpty()) return filePath_;
+    QSettings* store = settings();
+    return store ? store->fileName() : QString();
 }
 
 }  // namespace plumbrule

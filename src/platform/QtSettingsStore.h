@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <map>
 #include <memory>
 
 #include "platform/SettingsStore.h"
@@ -13,9 +14,14 @@ namespace plumbrule {
 // "Plumbrite", application "Plumbrule", every value at the top level as text
 // (on Linux the file $XDG_CONFIG_HOME/Plumbrite/Plumbrule.conf). A store made
 // with a file path keeps its values in that file instead (tests).
-// The file is opened on the first read or write, not when the store is made.
+// The file is opened on the first read, and written values are kept until
+// sync() or the end of the store. Something other than a regular file at
+// the file's place (a FIFO, a folder, a device) is never opened: reading it
+// could wait forever, and replacing it would destroy what someone put there.
+// Then every value reads as absent and written values are dropped, as for a
+// settings file that cannot be read or written.
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     QtSettingsStore();
     explicit QtSettingsStore(QString filePath);
     ~QtSettingsStore() override;
@@ -30,11 +36,15 @@ public:
     // Where the values are kept.
     QString fileName();
 
-private:
-    QSettings& settings();
+  private:
+    // The store, or nothing while the file's place holds something other
+    // than a regular file.
+    QSettings* settings();
+    bool placeIsUsable() const;
 
     QString filePath_;
     std::unique_ptr<QSettings> settings_;
+    std::map<QString, QString> pending_;  // written, not yet handed to QSettings
 };
 
 }  // namespace plumbrule

@@ -46,20 +46,24 @@ class PlumbruleCalc : public ::testing::Test {
     // Runs the binary with the arguments; standard input from `input` when
     // given, otherwise from /dev/null.
     Outcome run(const std::vector<std::string>& arguments, const std::string* input = nullptr) {
-        std::string command = shellQuote(PLUMBRULE_CALC);
-        for (const auto& argument : arguments) command += " " + shellQuote(argument);
         fs::path inPath = "/dev/null";
         if (input) {
             inPath = dir_ / "in.txt";
             std::ofstream(inPath, std::ios::binary) << *input;
         }
-        command += " < " + shellQuote(inPath.string()) + " > " +
-                   shellQuote((dir_ / "out.txt").string()) + " 2> " +
-                   shellQuote((dir_ / "err.txt").string());
+        return runRedirected(arguments, inPath, dir_ / "out.txt");
+    }
+    // Standard input from `inPath`, standard output to `outPath`.
+    Outcome runRedirected(const std::vector<std::string>& arguments, const fs::path& inPath,
+                          const fs::path& outPath) {
+        std::string command = shellQuote(PLUMBRULE_CALC);
+        for (const auto& argument : arguments) command += " " + shellQuote(argument);
+        command += " < " + shellQuote(inPath.string()) + " > " + shellQuote(outPath.string()) +
+                   " 2> " + shellQuote((dir_ / "err.txt").string());
         const int raw = std::system(command.c_str());
         Outcome result;
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = readFile(dir_ / "out.txt");
+        if (fs::is_regular_file(outPath)) result.out = readFile(outPath);
         result.err = readFile(dir_ / "err.txt");
         return result;
     }
@@ -134,6 +138,41 @@ TEST_F(PlumbruleCalc, HelpAndVersionExitZero) {
     const Outcome version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "plumbrule-calc 1.5.0\n");
+}
+
+// Output that cannot be written (a full device) and input that cannot be
+// read (a folder), in every mode: one line on standard error, exit status 2.
+TEST_F(PlumbruleCalc, InputOrOutputErrorsGiveOneLineOnStandardErrorAndExitTwo) {
+    std::ofstream(dir_ / "lines.txt") << "5 + 3\n1 / 0\n";
+    const struct {
+        std::vector<std::string> arguments;
+        fs::path in;
+        fs::path out;
+        const char* reason;
+    } rows[] = {
+        {{"5", "+", "3"},
+         "/dev/null",
+         "/dev/full",
+         "cannot write the output: No space left on device"},
+        {{"1", "/", "0"},
+         "/dev/null",
+         "/dev/full",
+         "cannot write the output: No space left on device"},
+        {{"--help"}, "/dev/null", "/dev/full", "cannot write the output: No space left on device"},
+        {{"--version"},
+         "/dev/null",
+         "/dev/full",
+         "cannot write the output: No space left on device"},
+        {{}, dir_ / "lines.txt", "/dev/full", "cannot write the output: No space left on device"},
+        {{}, dir_, dir_ / "out.txt", "cannot read the input: Is a directory"},
+    };
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    for (const auto& row : rows) {
+        const std::string context = row.arguments.empty() ? row.in.string() : row.arguments[0];
+        const Outcome r = runRedirected(row.arguments, row.in, row.out);
+        EXPECT_EQ(r.status, 2) << context;
+        EXPECT_EQ(r.err, std::string("plumbrule-calc: ") + row.reason + "\n") << context;
+    }
 }
 
 TEST_F(PlumbruleCalc, ReadsOneExpressionPerLineAndWritesOneLineEach) {

@@ -21,8 +21,13 @@ void PrintTo(const PasteRow& row, std::ostream* os) {
 
 class PasteAccepts : public ::testing::TestWithParam<PasteRow> {};
 
-TEST_P(PasteAccepts, NormalisesToTheDisplayForm) {
+// What is accepted becomes a display text that Ctrl+C then Ctrl+V puts
+// back unchanged.
+TEST_P(PasteAccepts, NormalisesToTheDisplayFormThatPastesBackToItself) {
     EXPECT_EQ(normalisePaste(GetParam().clipboard), GetParam().display);
+    if (GetParam().display) {
+        EXPECT_EQ(normalisePaste(*GetParam().display), GetParam().display);
+    }
 }
 
 // What people copy from documents, drawings, spreadsheets and other tools.
@@ -63,6 +68,17 @@ INSTANTIATE_TEST_SUITE_P(
         PasteRow{"  5'3\"  ", "5'3\""}, PasteRow{"\t12'\r\n", "12'"},
         PasteRow{"\u00A05\u2009ft\u202F3\u00A0in\u00A0", "5'3\""}, PasteRow{"\uFEFF63.5\n", "63.5"},
         PasteRow{"5'\t3\"", "5'3\""}));
+
+// The abbreviations with and without periods and blanks, read as a tape
+// measure reads them: a period right after ft or in ends the abbreviation.
+INSTANTIATE_TEST_SUITE_P(
+    Abbreviations, PasteAccepts,
+    ::testing::Values(PasteRow{"6ft.2in", "6'2\""}, PasteRow{"5 ft.6 in", "5'6\""},
+                      PasteRow{"5 ft. 6 in.", "5'6\""}, PasteRow{"6FT.2IN.", "6'2\""},
+                      PasteRow{"6ft2in", "6'2\""}, PasteRow{"6 ft 2 in", "6'2\""},
+                      PasteRow{"6ft.2.5in", "6'2.5\""}, PasteRow{"6ft.1/2in", "6'0-1/2\""},
+                      PasteRow{"6ft.2 1/2in.", "6'2-1/2\""}, PasteRow{"6 ft .5 in", "6'.5\""},
+                      PasteRow{"2in.", "2\""}, PasteRow{".5in", ".5\""}));
 
 class PasteRefuses : public ::testing::TestWithParam<PasteRow> {};
 
@@ -123,6 +139,11 @@ TEST(PasteLength, SixtyFourCharactersAfterTrimmingAreTheLimit) {
     const std::string digits65(kMaxPasteCharacters + 1, '1');
     EXPECT_EQ(normalisePaste(digits64), digits64);
     EXPECT_EQ(normalisePaste(digits65), std::nullopt);
+    // The display text counts too: one that grew past the limit by its
+    // inch mark could not be pasted back.
+    const std::string feetAndInches = std::string(32, '1') + "'" + std::string(31, '1');
+    EXPECT_EQ(normalisePaste(feetAndInches), std::nullopt);
+    EXPECT_EQ(normalisePaste(feetAndInches.substr(1)), feetAndInches.substr(1) + "\"");
     EXPECT_EQ(normalisePaste(std::string(100, ' ') + "5'3\"" + std::string(100, '\n')), "5'3\"");
     // Characters, not bytes: 60 digits and four two-byte blanks inside fit.
     const std::string blank = "\u00A0";

@@ -1,4 +1,8 @@
 // The Qt settings store and the indicator pictures.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -8,6 +12,12 @@
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <utility>
 
 #include "fakes/FakeMessageDialog.h"
 #include "fakes/ModalWatchdog.h"
@@ -107,6 +117,65 @@ TEST(QtSettingsStore, MainWindowRoundTrip) {
     EXPECT_TRUE(window.blnShowOptions());
     EXPECT_EQ(window.optionsPanel().output, okDecimal);
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// Opens a FIFO for writing and closes it again, which ends a read that is
+// stuck on it, if the test under way has not finished within five seconds.
+class FifoRelease {
+  public:
+    explicit FifoRelease(std::string path) : path_(std::move(path)), thread_([this] { run(); }) {}
+    ~FifoRelease() {
+        done_ = true;
+        thread_.join();
+    }
+    bool wasNeeded() const { return needed_; }
+
+  private:
+    void run() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!done_) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            if (std::chrono::steady_clock::now() < deadline) continue;
+            const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                needed_ = true;
+                ::close(fd);
+            }
+        }
+    }
+
+    std::string path_;
+    std::atomic<bool> done_{false};
+    std::atomic<bool> needed_{false};
+    std::thread thread_;
+};
+
+// A FIFO or a folder where the settings file belongs: the window starts with
+// the defaults and closes without waiting on it or replacing it.
+TEST(QtSettingsStore, APathThatIsNotARegularFileGivesTheDefaultsAndStaysAsItWas) {
+    testing::ModalWatchdog watchdog;
+    for (const bool fifo : {true, false}) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("Plumbrule.conf"));
+        const std::string native = path.toStdString();
+        ASSERT_EQ(fifo ? ::mkfifo(native.c_str(), 0600) : ::mkdir(native.c_str(), 0700), 0);
+        testing::FakeMessageDialog messages;
+        FifoRelease release(native);
+        {
+            QtSettingsStore store(path);
+            frmMain window(messages, store);
+            window.Form_Load();
+            EXPECT_FALSE(window.blnShowOptions());
+            EXPECT_EQ(window.optionsPanel().output, okFractional);
+            window.cmdOptions_Click();
+            window.close();
+        }
+        EXPECT_FALSE(release.wasNeeded()) << (fifo ? "FIFO" : "folder") << ": blocked on it";
+        struct stat status {};
+        ASSERT_EQ(::stat(native.c_str(), &status), 0);
+        EXPECT_TRUE(fifo ? S_ISFIFO(status.st_mode) : S_ISDIR(status.st_mode));
+        EXPECT_TRUE(messages.shown.empty());
+    }
 }
 
 TEST(QtMessageDialog, CriticalBoxWithOneOkButtonAndTheProgramTitle) {
