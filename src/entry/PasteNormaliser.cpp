@@ -323,15 +323,18 @@ std::optional<std::string> normalisePaste(std::string_view clipboardUtf8) {
     std::size_t last = decoded->size();
     while (first < last && isTrimmable((*decoded)[first])) ++first;
     while (last > first && isTrimmable((*decoded)[last - 1])) --last;
-    if (last == first || last - first > kMaxPasteCharacters) return std::nullopt;
+    if (last == first) return std::nullopt;
 
     const auto plain = toAscii(decoded->substr(first, last - first));
     if (!plain) return std::nullopt;
     auto text = rewrite(*plain);
     if (!text || !isReadable(*text)) return std::nullopt;
-    // The display form may be longer than what was pasted (an added inch
-    // mark); one beyond the limit could not be copied and pasted back.
-    if (text->size() > kMaxPasteCharacters) return std::nullopt;
+    // Past the limit only the display's own form is taken: it is what Ctrl+C
+    // copied from a display of many clicked digits, and nothing in it was
+    // guessed. Anything else that long, or that would grow past the limit
+    // (an added inch mark), is refused.
+    const bool tooLong = last - first > kMaxPasteCharacters || text->size() > kMaxPasteCharacters;
+    if (tooLong && *text != *plain) return std::nullopt;
     return text;
 }
 

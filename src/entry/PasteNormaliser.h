@@ -15,6 +15,9 @@ namespace plumbrule {
 // Clipboard text longer than this, after trimming, is refused rather than
 // truncated: a cut-off length would be a different length. The display text
 // it becomes is held to the same limit, so it can be copied and pasted back.
+// A longer text exactly in the display's own form (up to the 4096-byte
+// clipboard limit) is taken as it is: whatever Ctrl+C copies from the
+// display, however many digits were clicked into it, Ctrl+V accepts.
 inline constexpr std::size_t kMaxPasteCharacters = 64;
 
 // normalisePaste(utf8) -> the display text, or nothing when the text is not

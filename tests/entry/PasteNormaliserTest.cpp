@@ -138,7 +138,10 @@ TEST(PasteLength, SixtyFourCharactersAfterTrimmingAreTheLimit) {
     const std::string digits64(kMaxPasteCharacters, '1');
     const std::string digits65(kMaxPasteCharacters + 1, '1');
     EXPECT_EQ(normalisePaste(digits64), digits64);
-    EXPECT_EQ(normalisePaste(digits65), std::nullopt);
+    EXPECT_EQ(normalisePaste(digits65 + " in"), std::nullopt);
+    // A display of clicked digits, copied, pastes back whatever its length.
+    EXPECT_EQ(normalisePaste(digits65), digits65);
+    EXPECT_EQ(normalisePaste(std::string(200, '1') + "'3\""), std::string(200, '1') + "'3\"");
     // The display text counts too: one that grew past the limit by its
     // inch mark could not be pasted back.
     const std::string feetAndInches = std::string(32, '1') + "'" + std::string(31, '1');
