@@ -5,8 +5,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 dir=${1:-"$here/build"}
 shift || true
-"$here/scripts/setup.sh"
-"$here/scripts/build.sh" "$dir" "$@"
+"$here/scripts/setup.sh" test
+# The suite and the benchmarks are switched on even in a folder that
+# scripts/run.sh configured without them.
+"$here/scripts/build.sh" "$dir" -DPLUMBRULE_BUILD_TESTS=ON -DPLUMBRULE_BUILD_BENCH=ON "$@"
 # Window tests run on Qt's offscreen platform and never touch real settings.
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
