@@ -60,9 +60,10 @@ void endProgram(pid_t pid, bool reaped) {
 }
 
 int usage() {
-    std::fputs("usage: mapwait [-t TIMEOUT_S] [-r RSS_DELAY_MS] PROGRAM [ARGS...]\n"
-               "       mapwait -p\n",
-               stderr);
+    std::fputs(
+        "usage: mapwait [-t TIMEOUT_S] [-r RSS_DELAY_MS] PROGRAM [ARGS...]\n"
+        "       mapwait -p\n",
+        stderr);
     return 1;
 }
 
@@ -74,10 +75,17 @@ int main(int argc, char** argv) {
     bool probe = false;
     for (int opt; (opt = getopt(argc, argv, "+t:r:p")) != -1;) {
         switch (opt) {
-            case 't': timeoutS = std::atof(optarg); break;
-            case 'r': rssDelayMs = std::atoi(optarg); break;
-            case 'p': probe = true; break;
-            default: return usage();
+            case 't':
+                timeoutS = std::atof(optarg);
+                break;
+            case 'r':
+                rssDelayMs = std::atoi(optarg);
+                break;
+            case 'p':
+                probe = true;
+                break;
+            default:
+                return usage();
         }
     }
     Display* display = XOpenDisplay(nullptr);
@@ -132,8 +140,9 @@ int main(int argc, char** argv) {
         poll(&wait, 1, left < 20 ? static_cast<int>(left) + 1 : 20);  // and look at the program
     }
     if (mappedAt < 0) {
-        std::fprintf(stderr, reaped ? "mapwait: the program ended before mapping a window\n"
-                                    : "mapwait: no window mapped within %.0f s\n",
+        std::fprintf(stderr,
+                     reaped ? "mapwait: the program ended before mapping a window\n"
+                            : "mapwait: no window mapped within %.0f s\n",
                      timeoutS);
         endProgram(pid, reaped);
         return reaped ? 3 : 2;
