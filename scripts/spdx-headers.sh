@@ -26,17 +26,17 @@ done < <(git ls-files -z --cached --others --exclude-standard)
 for file in ${files[@]+"${files[@]}"}; do
   case $file in
     *.cpp | *.h | *.c) style=(--style c --single-line) ;;
-    CMakeLists.txt | *.cmake | *.sh | *.py | *.yml | *.yaml | *.supp | .gitignore | \
-      .clang-format | *.txt | *.toml | *.cfg | *.ini | *.conf) style=(--style python) ;;
+    CMakeLists.txt | *.cmake | *.sh | *.py | *.supp | .gitignore | .clang-format) style=(--style python) ;;
     *)
-      if head -c 2 "$file" | grep -q '#!'; then
-        style=(--style python)
-      else
-        echo "spdx-headers: no comment style known for $file; add a case or a dep5 entry" >&2
-        exit 1
-      fi
+      style=()
+      # Scripts without an extension take "#" comments after their "#!" line.
+      if head -c 2 "$file" | grep -q '#!'; then style=(--style python); fi
       ;;
   esac
-  "${annotate[@]}" "${style[@]}" "$file" >/dev/null
+  # Anything else: the comment style reuse knows for the file's extension.
+  if ! "${annotate[@]}" ${style[@]+"${style[@]}"} "$file" 2>&1 >/dev/null | tail -n 1 >&2; then
+    echo "spdx-headers: cannot annotate $file; add a case here or an entry in .reuse/dep5" >&2
+    exit 1
+  fi
   echo "annotated: $file"
 done
