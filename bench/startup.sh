@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up of the calculator window against two bare Qt floors: the time from
 # process start to the window first mapped, and the peak memory (VmHWM) 300 ms
 # later. Each round starts plumbrule, floor_panel (a bare window with as many

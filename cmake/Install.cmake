@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installing and packaging: the two programs and their man pages, the desktop
 # entry, the program icon in the hicolor theme, the AppStream metainfo, the
 # copyright file and the changelog; `cpack -G DEB` in the build folder makes a

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Warning and sanitizer flags, applied per target through plumbrule_options.
 add_library(plumbrule_options INTERFACE)
 target_compile_options(plumbrule_options INTERFACE -Wall -Wextra -Wpedantic)

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Run by CPack after installing into its staging folder: strips the programs
 # as dh_strip does (symbols, .comment and .note), so the package holds no
 # compiler version strings and lintian finds no unneeded sections.

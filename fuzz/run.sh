@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the engine fuzz target with clang and runs it.
 #   fuzz/run.sh [SECONDS]   (default 600)
 # New inputs go to a scratch corpus; the committed seeds in fuzz/corpus are

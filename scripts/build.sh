@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Configures and builds Plumbrule into a build folder (default: build).
 #   scripts/build.sh [BUILD_DIR] [extra cmake options...]
 # PLUMBRULE_TARGETS="a b" builds only those targets (default: all).

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from an already built tree, unpacks it into a
 # temporary folder and checks what it holds: the file list, the generated
 # dependencies, the desktop entry and the AppStream metainfo. For a release

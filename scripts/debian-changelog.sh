@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes CHANGELOG.md in the Debian changelog format, which is what a native
 # Debian package installs as /usr/share/doc/plumbrule/changelog.gz.
 #   scripts/debian-changelog.sh CHANGELOG.md "NAME <EMAIL>" [OUTPUT]

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds the calculator and starts it. Installs and
 # builds only what the two programs need: a new build folder is configured
 # without the test suite and the benchmarks (scripts/test.sh adds them).

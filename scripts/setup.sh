@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages Plumbrule needs, only those that are missing.
 # Safe to run any number of times.
 #   scripts/setup.sh run    what building and running the calculator needs

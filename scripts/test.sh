@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Plumbrule and runs the whole test suite.
 #   scripts/test.sh [BUILD_DIR] [extra cmake options...]
 set -euo pipefail

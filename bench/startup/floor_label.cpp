@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up floor: the least a Qt Widgets program does, one label as its window.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up floor for the calculator window: a bare Qt window of the same size
 // with as many controls of the same kinds, at fixed places and without any
 // logic: 27 buttons, a sunken picture label and a display label, and a group

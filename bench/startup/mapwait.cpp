@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // mapwait: the time from starting a program to the X server mapping its first
 // top-level window, and the program's peak memory (VmHWM) a little later.
 //   mapwait [-t TIMEOUT_S] [-r RSS_DELAY_MS] PROGRAM [ARGS...]
