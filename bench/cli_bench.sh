@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures plumbrule-calc on a file of mixed expressions, one per line:
 # elapsed time and peak memory for 100,000 and 1,000,000 lines (the memory
 # must stay flat). Uses build/src/cli/plumbrule-calc unless CALC is set.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The engine's speed: a display-and-read-back round trip (DisplayValue, then
 // DetType and ConvertInput) in each of the 2 x 4 x 9 output forms, and its parts.
 //   build/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

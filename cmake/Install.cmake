@@ -1,13 +1,37 @@
-# Installing and packaging: the two programs, the desktop entry, the program
-# icon in the hicolor theme, the AppStream metainfo and the man page of
-# plumbrule-calc; `cpack -G DEB` in the build folder makes a Debian package.
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Installing and packaging: the two programs and their man pages, the desktop
+# entry, the program icon in the hicolor theme, the AppStream metainfo, the
+# copyright file and the changelog; `cpack -G DEB` in the build folder makes a
+# Debian package.
 include(GNUInstallDirs)
 
 set(PLUMBRULE_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 set(PLUMBRULE_ICON_SIZES 16 22 24 32 48 64 128 256)
+# The documentation folder is named after the package, not the project.
+set(PLUMBRULE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/plumbrule)
+
+# Installs SOURCE compressed as NAME into DESTINATION, as Debian keeps man
+# pages and changelogs; -n keeps the archive free of a name and a time stamp
+# so the package is reproducible.
+function(plumbrule_install_gzipped source name destination)
+  set(compressed ${CMAKE_CURRENT_BINARY_DIR}/compressed/${name})
+  add_custom_command(OUTPUT ${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/compressed
+    COMMAND gzip -9 -n -c ${source} > ${compressed}
+    DEPENDS ${source}
+    COMMENT "Compressing ${name}")
+  string(MAKE_C_IDENTIFIER "plumbrule_gz_${name}" target)
+  add_custom_target(${target} ALL DEPENDS ${compressed})
+  install(FILES ${compressed} DESTINATION ${destination})
+endfunction()
 
 if(TARGET plumbrule)
   install(TARGETS plumbrule RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  plumbrule_install_gzipped(${PLUMBRULE_DATA_DIR}/plumbrule.1 plumbrule.1.gz
+                            ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${PLUMBRULE_DATA_DIR}/plumbrule.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PLUMBRULE_DATA_DIR}/org.plumbrite.Plumbrule.metainfo.xml
@@ -23,33 +47,47 @@ endif()
 
 if(TARGET plumbrule-calc)
   install(TARGETS plumbrule-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  # Man pages are installed compressed, as Debian does; -n keeps the archive
-  # free of a time stamp so the package is reproducible.
-  set(man_page ${CMAKE_CURRENT_BINARY_DIR}/plumbrule-calc.1.gz)
-  add_custom_command(OUTPUT ${man_page}
-    COMMAND gzip -9 -n -c ${PLUMBRULE_DATA_DIR}/plumbrule-calc.1 > ${man_page}
-    DEPENDS ${PLUMBRULE_DATA_DIR}/plumbrule-calc.1
-    COMMENT "Compressing the man page of plumbrule-calc")
-  add_custom_target(plumbrule_man_page ALL DEPENDS ${man_page})
-  install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  plumbrule_install_gzipped(${PLUMBRULE_DATA_DIR}/plumbrule-calc.1 plumbrule-calc.1.gz
+                            ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
+
+set(PLUMBRULE_PACKAGE_MAINTAINER "Plumbrule developers <plumbrule@plumbrite.org>"
+    CACHE STRING "Maintainer named in the Debian package")
+
+# Machine-readable copyright (the licences are in LICENSES/) and the changelog,
+# CHANGELOG.md in the Debian changelog format as a native package has it.
+install(FILES ${PLUMBRULE_DATA_DIR}/copyright DESTINATION ${PLUMBRULE_DOC_DIR})
+set(debian_changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog)
+add_custom_command(OUTPUT ${debian_changelog}
+  COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/debian-changelog.sh
+          ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${PLUMBRULE_PACKAGE_MAINTAINER} ${debian_changelog}
+  DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${PROJECT_SOURCE_DIR}/scripts/debian-changelog.sh
+  COMMENT "Writing the Debian changelog" VERBATIM)
+plumbrule_install_gzipped(${debian_changelog} changelog.gz ${PLUMBRULE_DOC_DIR})
 
 # Debian package. The shared-library dependencies are generated from the
 # installed programs by dpkg-shlibdeps.
-set(PLUMBRULE_PACKAGE_MAINTAINER "Plumbrule developers <plumbrule@plumbrite.org>"
-    CACHE STRING "Maintainer named in the Debian package")
 set(CPACK_PACKAGE_NAME plumbrule)
 set(CPACK_PACKAGE_VENDOR "Plumbrite")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for building dimensions in feet, inches and fractions")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# Stripped as Debian strips: symbols, and the .comment and .note sections
+# (compiler versions), after CPack installs into its staging folder.
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_PLUMBRULE_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/StripPackage.cmake)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PLUMBRULE_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window's layout is measured with an Arial-metric face (Liberation Sans);
+# with other fonts some captions do not fit their buttons. CPack adds the
+# generated library dependencies to this list.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# No Homepage field: the project has no public home yet.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # CPack writes the summary as the first line of the Description field and
 # indents these paragraphs under it.
@@ -65,12 +103,18 @@ same engine.")
 set(CPACK_VERBATIM_VARIABLES ON)
 include(CPack)
 
-# The package check: builds the .deb from this (already built) tree, unpacks
-# it and checks its files and metadata. Skipped when dpkg-deb is missing.
+# The package check: builds the .deb from this (already built) tree, unpacks it
+# and checks its files and metadata; in a release build also lintian and a
+# second build in another folder that must give the same bytes. Skipped when
+# the Debian tools are missing.
 if(PLUMBRULE_BUILD_TESTS AND TARGET plumbrule AND TARGET plumbrule-calc)
+  set(package_check_args ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR})
+  if(CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$"
+     AND NOT PLUMBRULE_SANITIZE AND NOT PLUMBRULE_FUZZ)
+    list(APPEND package_check_args ${PROJECT_SOURCE_DIR} ${CMAKE_COMMAND})
+  endif()
   add_test(NAME package_deb
-    COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/check-package.sh
-            ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR})
+    COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/check-package.sh ${package_check_args})
   set_tests_properties(package_deb PROPERTIES LABELS package SKIP_RETURN_CODE 77
-                       TIMEOUT 300)
+                       TIMEOUT 600)
 endif()

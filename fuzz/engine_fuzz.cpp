@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary text to the parser, and arbitrary doubles and options to
 // the formatter and DoMath: every input must end in a value or one of the
 // numbered errors, and every displayed text must read back.

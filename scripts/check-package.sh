@@ -1,14 +1,28 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from an already built tree, unpacks it into a
 # temporary folder and checks what it holds: the file list, the generated
-# shared-library dependencies, the desktop entry and the AppStream metainfo.
-#   scripts/check-package.sh CPACK BUILD_DIR
-# Exits 77 (a skipped test for CTest) when the Debian tools are missing.
+# dependencies, the desktop entry and the AppStream metainfo. For a release
+# build also: lintian reports no error and no warning (nor the hardening and
+# unneeded-section notes), and a second build of the package's programs in
+# another folder gives a byte-identical package.
+#   scripts/check-package.sh CPACK BUILD_DIR [SOURCE_DIR CMAKE]
+# With SOURCE_DIR and CMAKE (a release build) lintian and the second build
+# run. The packages are dated from SOURCE_DATE_EPOCH, else from the last
+# commit. Exits 77 (a skipped test for CTest) when the Debian tools are missing.
 set -euo pipefail
 cpack=$1
 build=$2
+source=${3:-}
+cmake=${4:-}
 
-for tool in dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
+tools=(dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli)
+[ -z "$source" ] || tools+=(lintian)
+for tool in "${tools[@]}"; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIPPED: $tool is not installed (scripts/setup.sh installs it)"
     exit 77
@@ -18,17 +32,26 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
-  cat "$work/cpack.log"
-  echo "FAILED: cpack could not build the package"
-  exit 1
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(git -C "${source:-.}" log -1 --format=%ct 2>/dev/null || stat -c %Y "$build/CMakeCache.txt")
 fi
-debs=("$work"/out/*.deb)
-if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-  echo "FAILED: expected one .deb, found: ${debs[*]}"
-  exit 1
-fi
-deb=${debs[0]}
+export SOURCE_DATE_EPOCH
+
+# package BUILD OUT_DIR: builds the package of a built tree, prints its path.
+package() {
+  if ! "$cpack" -G DEB --config "$1/CPackConfig.cmake" -B "$2" >"$2.log" 2>&1; then
+    cat "$2.log" >&2
+    echo "FAILED: cpack could not build the package of $1" >&2
+    return 1
+  fi
+  local debs=("$2"/*.deb)
+  if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    echo "FAILED: expected one .deb, found: ${debs[*]}" >&2
+    return 1
+  fi
+  echo "${debs[0]}"
+}
+deb=$(package "$build" "$work/out") || exit 1
 echo "package: $(basename "$deb")"
 failed=0
 fail() { echo "FAILED: $*"; failed=1; }
@@ -42,7 +65,8 @@ esac
 # libraries the programs link must be named.
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
+# The window's layout is measured with Liberation Sans.
+for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
   grep -q "\\b$lib\\b" <<<"$depends" || fail "Depends lacks $lib"
 done
 for field in Maintainer Section Description; do
@@ -56,7 +80,10 @@ expected=(
   ./usr/bin/plumbrule-calc
   ./usr/share/applications/plumbrule.desktop
   ./usr/share/metainfo/org.plumbrite.Plumbrule.metainfo.xml
+  ./usr/share/man/man1/plumbrule.1.gz
   ./usr/share/man/man1/plumbrule-calc.1.gz
+  ./usr/share/doc/plumbrule/copyright
+  ./usr/share/doc/plumbrule/changelog.gz
   ./usr/share/icons/hicolor/scalable/apps/plumbrule.svg
 )
 for size in 16 22 24 32 48 64 128 256; do
@@ -81,7 +108,9 @@ for size in 16 22 24 32 48 64 128 256; do
       fail "icon ${size}x${size} is ${width}x${height}"
   fi
 done
-gzip -t "$work/root/usr/share/man/man1/plumbrule-calc.1.gz" 2>/dev/null || fail "the man page is not a valid gzip file"
+for gz in man/man1/plumbrule.1.gz man/man1/plumbrule-calc.1.gz doc/plumbrule/changelog.gz; do
+  gzip -t "$work/root/usr/share/$gz" 2>/dev/null || fail "$gz is not a valid gzip file"
+done
 
 # The packaged (stripped) command-line calculator runs and gives the man
 # page's first example.
@@ -96,6 +125,46 @@ desktop-file-validate "$work/root/usr/share/applications/plumbrule.desktop" ||
   fail "desktop-file-validate"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.plumbrite.Plumbrule.metainfo.xml" ||
   fail "appstreamcli validate"
+
+if [ -n "$source" ]; then
+  # lintian: no error, no warning, and none of the notes on hardening and
+  # unneeded sections. Debian's own checks of a binary package.
+  lintian --info --display-info "$deb" >"$work/lintian.log" 2>&1 || true
+  if grep -E '^(E|W): |hardening-no-bindnow|hardening-no-fortify-functions|binary-has-unneeded-section' \
+    "$work/lintian.log"; then
+    fail "lintian"
+  else
+    echo "lintian: no errors, no warnings"
+  fi
+
+  # Reproducible: a second build of only what the package holds, in another
+  # folder, gives the same bytes.
+  second="$work/second/build"
+  generator=$(sed -n 's/^CMAKE_GENERATOR:INTERNAL=//p' "$build/CMakeCache.txt")
+  compiler=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")
+  type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
+  if "$cmake" -S "$source" -B "$second" -G "$generator" -DCMAKE_CXX_COMPILER="$compiler" \
+    -DCMAKE_BUILD_TYPE="$type" -DPLUMBRULE_BUILD_TESTS=OFF -DPLUMBRULE_BUILD_BENCH=OFF \
+    >"$work/second.log" 2>&1 &&
+    "$cmake" --build "$second" >>"$work/second.log" 2>&1; then
+    if again=$(package "$second" "$work/out2"); then
+      if cmp -s "$deb" "$again"; then
+        echo "reproducible: a second build in another folder gives the same package"
+      else
+        fail "the package differs when built in another folder:"
+        mkdir "$work/a" "$work/b"
+        dpkg-deb -R "$deb" "$work/a"
+        dpkg-deb -R "$again" "$work/b"
+        diff -r -q "$work/a" "$work/b" | sed 's/^/  /' || true
+      fi
+    else
+      fail "cpack in the second build folder"
+    fi
+  else
+    tail -20 "$work/second.log"
+    fail "the second build"
+  fi
+fi
 
 if [ $failed -ne 0 ]; then exit 1; fi
 echo "package check passed"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the program icon's PNGs from data/icons/plumbrule.svg in the usual
 # hicolor sizes. The PNGs are committed, so building never needs an SVG
 # renderer; run this again after changing the drawing (needs rsvg-convert,

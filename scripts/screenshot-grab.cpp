@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a PNG of the mapped top-level X11 window whose name is argv[1]
 // (used by scripts/screenshot.sh). Waits up to five seconds for it. Before
 // the picture it can click the window at points given in window pixels.

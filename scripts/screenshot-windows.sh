@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Saves PNG pictures of the stair calculator (after a calculation on each
 # side), the About window and the open memory list, drawn by the window tests
 # on Qt's offscreen platform (no display needed).

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the calculator on a private Xvfb (no window manager) and saves PNG
 # screenshots of its window with the options panel shown and folded.
 #   scripts/screenshot.sh [OUT_DIR]      (default: docs)

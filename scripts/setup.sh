@@ -1,19 +1,54 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Plumbrule needs to build, test and run, only
-# those that are missing. Safe to run any number of times. Recommended
-# packages come along (fonts, the platform theme), as on a desktop.
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Installs the Debian packages Plumbrule needs, only those that are missing.
+# Safe to run any number of times.
+#   scripts/setup.sh run    what building and running the calculator needs
+#   scripts/setup.sh test   that, plus what the test suite, the package check,
+#                           the benchmarks and the fuzz target need (default)
+# The run set comes without recommended packages (no GTK, systemd or Vulkan
+# drivers for a calculator); the test set brings the recommendations along
+# (fonts, the platform theme), as on a desktop, which is what the tests are
+# measured on.
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth libx11-dev
+mode=${1:-test}
+
+run_packages=(
+  cmake ninja-build g++ qt6-base-dev libgl-dev
   fonts-dejavu-core fonts-liberation2
-  clang libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev file
-  librsvg2-bin qt6-base-private-dev
 )
+test_packages=(
+  pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth libx11-dev qt6-base-private-dev
+  clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev file lintian reuse
+  librsvg2-bin
+  # The end-to-end tier: a window manager, a session bus and the
+  # accessibility stack on a private X server, driven from Python.
+  xdotool openbox dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
+  x11-utils xclip
+  # What the run set leaves out: the test machine has the recommendations.
+  qt6-gtk-platformtheme qt6-translations-l10n make
+)
+
+case $mode in
+  run)
+    packages=("${run_packages[@]}")
+    recommends=(--no-install-recommends)
+    ;;
+  test)
+    packages=("${run_packages[@]}" "${test_packages[@]}")
+    recommends=()
+    ;;
+  *)
+    echo "usage: scripts/setup.sh [run|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,4 +68,4 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+"${sudo[@]}" apt-get install -y -qq "${recommends[@]}" "${missing[@]}"

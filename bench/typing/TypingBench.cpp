@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Typing speed with a growing history tape: types keyboard calculations
 // through frmMain::Form_KeyDown with the main window and the history window
 // shown (offscreen unless a platform is chosen), and reports the median time

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About window opened from the main window's About button. The About
 // window is the modal dialog this test expects, so it keeps its own guard
 // instead of the window tests' watchdog for unexpected dialogs.

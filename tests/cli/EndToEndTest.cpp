@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the plumbrule-calc binary as a script would: arguments, standard
 // input, standard output and error, exit status.
 #include <gtest/gtest.h>

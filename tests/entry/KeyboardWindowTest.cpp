@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard map in the real main window: real key events as X11 delivers
 // them for a US keyboard, the display read from lblDisplay and the tape from
 // the history window's Text1.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options panel's lists and carried selections, and the conversions of
 // the saved settings, without any window.
 #include <gtest/gtest.h>

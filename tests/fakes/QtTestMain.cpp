@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Main of every window test: Qt's offscreen platform, and HOME and the XDG
 // folders pointed into a temporary folder, so no test ever reads or writes
 // the user's real settings or needs a display.

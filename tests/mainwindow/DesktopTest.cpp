@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the desktop adds around the main window: copy and paste, the display's
 // right-click menu and tooltip, screen-reader names and announcements, the
 // program icon, and captions that fit at 150 % and 200 %.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Captions at 150 % and 200 %: Qt scales the window and its fonts together,
 // but text is measured with hinted fonts at the scaled size, so a caption
 // that just fits at 100 % can overflow at another scale. Each caption is

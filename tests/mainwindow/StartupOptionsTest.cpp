@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, shut-down and the output options panel of the main window.
 #include <QGuiApplication>
 #include <QScreen>

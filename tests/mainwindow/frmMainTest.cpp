@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window driven by mouse clicks: layout, keypad, indicator, errors,
 // focus, and what outside tools can read.
 #include <QAccessible>

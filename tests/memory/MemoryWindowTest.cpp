@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The memory through the real main window: Store, Recall and the menu's
 // choice, on the offscreen platform.
 #include <QAction>
