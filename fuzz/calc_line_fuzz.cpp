@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary input to plumbrule-calc's line evaluator, as standard
 // input would: one evaluator for all lines, each line fed in pieces cut at
 // arbitrary places. Every line must give what the same line gives whole on

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary clipboard bytes to the paste normaliser: a text it accepts
 // becomes a display text of at most 64 characters that the parser reads as
 // a finite length and that pastes back to itself (Ctrl+C, then Ctrl+V).

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds a fuzz target with clang and runs it.
 #   fuzz/run.sh [SECONDS] [engine|paste|calc_line]   (default 600, engine)
 # New inputs go to a scratch corpus; the committed seeds (fuzz/corpus for the

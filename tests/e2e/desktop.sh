@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the end-to-end tier: the built program on a private desktop of its own,
 # driven through the X server as a user drives it.
 #   tests/e2e/desktop.sh PROGRAM [driver options...]
@@ -112,7 +117,7 @@ if [ -n "${PLUMBRULE_E2E_HOLD:-}" ]; then
     pids+=($!)
     wait $!
 fi
-"$python" "$here/drive.py" --program "$program" --work "$work" "$@"
+PYTHONDONTWRITEBYTECODE=1 "$python" "$here/drive.py" --program "$program" --work "$work" "$@"
 status=$?
 if [ $status -ne 0 ]; then
     for log in "$work"/*.log; do

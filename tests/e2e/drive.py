@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives the real Plumbrule on a private desktop as a user does.
 
 Keys and clicks go through the X server (XTEST, by xdotool); what the user

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt file writer against a real write fault: a file-size limit (as on a
 // nearly full disk) set in a child process, so it binds root too and leaves
 // the test process alone.
