@@ -37,6 +37,11 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 class frmHistoryTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -203,11 +208,7 @@ TEST_F(frmHistoryExport, AnEmptyTapeIsExactlyTwoBytes) {
 
 TEST_F(frmHistoryExport, ReplacesAnExistingFile) {
     const QString path = folder.filePath("a.txt.old");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("a much longer text that was there before\r\n");
-    }
+    ASSERT_TRUE(writeFile(path, "a much longer text that was there before\r\n"));
     RecordHistory(tape, "5", 0);
     dialog.answer = path.toStdString();
     action("mnuExport")->trigger();
@@ -217,11 +218,7 @@ TEST_F(frmHistoryExport, ReplacesAnExistingFile) {
 TEST_F(frmHistoryExport, AsksBeforeReplacingAFileTheAddedExtensionNames) {
     // The dialog asked about "History", not about the History.txt it becomes.
     const QString path = folder.filePath("History.txt");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old\r\n");
-    }
+    ASSERT_TRUE(writeFile(path, "old\r\n"));
     RecordHistory(tape, "5", 0);
     dialog.answer = folder.filePath("History").toStdString();
     messages.answer = false;
@@ -260,11 +257,7 @@ TEST_F(frmHistoryExport, AFolderThatCannotBeWrittenIsReported) {
 TEST_F(frmHistoryExport, AWriteThatFailsHalfwayLeavesTheOldFileIntact) {
     // A file-size limit makes the write fail after a few bytes, for root too.
     const QString path = folder.filePath("History.txt");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old\r\n");
-    }
+    ASSERT_TRUE(writeFile(path, "old\r\n"));
     RecordHistory(tape, std::string(100000, '5'), 0);
     dialog.answer = path.toStdString();
 
