@@ -9,8 +9,8 @@
 #include <limits>
 
 #include "engine/RuntimeError.h"
-#include "engine/ErrorOf.h"
-#include "engine/TableFile.h"
+#include "support/ErrorOf.h"
+#include "support/TableFile.h"
 
 namespace plumbrule {
 namespace {

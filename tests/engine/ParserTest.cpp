@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/ErrorOf.h"
 #include "engine/RuntimeError.h"
-#include "engine/TableFile.h"
+#include "support/ErrorOf.h"
+#include "support/TableFile.h"
 
 namespace plumbrule {
 namespace {

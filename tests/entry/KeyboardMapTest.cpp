@@ -15,9 +15,9 @@
 #include <utility>
 
 #include "entry/Calculator.h"
-#include "entry/KeyboardRows.h"
-#include "fakes/FakeMessageDialog.h"
 #include "history/HistoryTape.h"
+#include "support/FakeMessageDialog.h"
+#include "support/KeyboardRows.h"
 
 namespace plumbrule {
 namespace {

@@ -15,11 +15,11 @@
 #include <sstream>
 #include <utility>
 
-#include "entry/KeyboardRows.h"
-#include "fakes/FakeFileWriter.h"
-#include "fakes/FakeSaveDialog.h"
 #include "history/frmHistory.h"
-#include "mainwindow/MainWindowFixture.h"
+#include "support/FakeFileWriter.h"
+#include "support/FakeSaveDialog.h"
+#include "support/KeyboardRows.h"
+#include "support/MainWindowFixture.h"
 
 namespace plumbrule::testing {
 
