@@ -15,8 +15,17 @@ if(PLUMBRULE_SANITIZE)
 endif()
 
 # Every Qt target: compile-checked connections that always name a receiver.
+# A library's generated meta-object code includes its headers as the code
+# does ("history/frmHistory.h"): the include folders are links to the source
+# folders (plumbrule_export_folder), where the path prefix CMake works out
+# from them would not find the headers.
 function(plumbrule_qt_target target)
   target_compile_definitions(${target} PRIVATE QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
+  get_target_property(type ${target} TYPE)
+  if(type MATCHES "_LIBRARY$")
+    get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    set_property(TARGET ${target} APPEND PROPERTY AUTOMOC_MOC_OPTIONS -p ${folder})
+  endif()
 endfunction()
 
 # Release builds are hardened with the flags Debian builds its packages with

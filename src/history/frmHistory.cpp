@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QTextCursor>
 
+#include "entry/AccessibleNames.h"
 #include "history/HistoryExport.h"
 #include "history/HistoryPlacement.h"
 #include "platform/AccessibleIds.h"
@@ -72,7 +73,7 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
 
     buildMenus();
     setWindowIcon(programIcon());
-    ApplyAccessibleNames(*this);
+    ApplyAccessibleNames(*this, accessibleNameOf);
     // The designed client area, 3405 x 4800 twips, below the menu bar.
     resize(Pixels(3405), Pixels(4800) + menuBar()->sizeHint().height());
 

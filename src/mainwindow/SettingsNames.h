@@ -4,14 +4,9 @@
 
 #pragma once
 
-// The names of the values the windows keep in the settings store, and the
-// store's place: QSettings native format, user scope, organisation
-// "Plumbrite", application "Plumbrule", values at the top level
-// (on Linux $XDG_CONFIG_HOME/Plumbrite/Plumbrule.conf).
+// The names of the values the windows keep in the settings store, at the top
+// level of the store (its place: platform/QtSettingsStore.h).
 namespace plumbrule::settings {
-
-inline constexpr char organisation[] = "Plumbrite";
-inline constexpr char application[] = "Plumbrule";
 
 inline constexpr char Top[] = "Top";                  // main window, twips, written at shut-down
 inline constexpr char Left[] = "Left";                // main window, twips

@@ -17,6 +17,7 @@
 #include <exception>
 
 #include "about/frmAbout.h"
+#include "entry/AccessibleNames.h"
 #include "entry/SavedSettings.h"
 #include "history/frmHistory.h"
 #include "mainwindow/DisplayExtras.h"
@@ -119,7 +120,7 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
     createControls();
     connectHandlers();
     setWindowIcon(programIcon());
-    ApplyAccessibleNames(*this);
+    ApplyAccessibleNames(*this, accessibleNameOf);
     displayExtras_ = new DisplayExtras(*this, *lblDisplay);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     // Key preview: the keyboard map sees every key first, and the focused

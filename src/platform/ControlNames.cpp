@@ -6,11 +6,9 @@
 
 #include <QWidget>
 
-#include "entry/AccessibleNames.h"
-
 namespace plumbrule {
 
-void ApplyAccessibleNames(QWidget& window) {
+void ApplyAccessibleNames(QWidget& window, AccessibleNameTable accessibleNameOf) {
     const std::string windowName = window.objectName().toStdString();
     const auto children = window.findChildren<QWidget*>();
     for (QWidget* child : children) {

@@ -11,8 +11,6 @@
 #include <QVariant>
 #include <utility>
 
-#include "mainwindow/SettingsNames.h"
-
 namespace plumbrule {
 
 namespace {

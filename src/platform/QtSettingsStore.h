@@ -14,6 +14,14 @@ class QSettings;
 
 namespace plumbrule {
 
+namespace settings {
+
+// The store's place: QSettings' organisation and application.
+inline constexpr char organisation[] = "Plumbrite";
+inline constexpr char application[] = "Plumbrule";
+
+}  // namespace settings
+
 // The settings store on QSettings: native format, user scope, organisation
 // "Plumbrite", application "Plumbrule", every value at the top level as text
 // (on Linux the file $XDG_CONFIG_HOME/Plumbrite/Plumbrule.conf). A store made

@@ -14,6 +14,7 @@
 #include <string>
 #include <utility>
 
+#include "entry/AccessibleNames.h"
 #include "platform/AccessibleIds.h"
 #include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
@@ -103,7 +104,7 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
     buildRightColumn();
     setFocusOrder();
     setWindowIcon(programIcon());
-    ApplyAccessibleNames(*this);
+    ApplyAccessibleNames(*this, accessibleNameOf);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     Form_Load();
 }

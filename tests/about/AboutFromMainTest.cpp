@@ -14,9 +14,9 @@
 #include <gtest/gtest.h>
 
 #include "about/frmAbout.h"
-#include "fakes/FakeMessageDialog.h"
-#include "fakes/FakeSettingsStore.h"
 #include "mainwindow/frmMain.h"
+#include "support/FakeMessageDialog.h"
+#include "support/FakeSettingsStore.h"
 
 namespace plumbrule::testing {
 namespace {

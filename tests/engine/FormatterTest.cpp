@@ -9,8 +9,8 @@
 #include <limits>
 
 #include "engine/RuntimeError.h"
-#include "engine/ErrorOf.h"
-#include "engine/TableFile.h"
+#include "support/ErrorOf.h"
+#include "support/TableFile.h"
 
 namespace plumbrule {
 namespace {
@@ -18,43 +18,59 @@ namespace {
 using Style = DisplayOptions::Style;
 using Units = DisplayOptions::Units;
 using testing::readTable;
+using testing::RowName;
+using testing::TableRow;
 using testing::tableValue;
 
 using testing::errorOf;
 
-TEST(Formatter, ShowsEveryExampleValueInAllSevenForms) {
+// Every example value in the seven forms, one test per row of display_forms.tsv.
+class FormatterForms : public ::testing::TestWithParam<TableRow> {};
+
+TEST_P(FormatterForms, ShowTheValueInAllSevenForms) {
     const DisplayOptions forms[] = {
         {Style::Fractional, Units::None, 4},       {Style::Fractional, Units::FeetAndInches, 4},
         {Style::Fractional, Units::Inches, 4},     {Style::Decimal, Units::None, 4},
         {Style::Decimal, Units::FeetAndInches, 4}, {Style::Decimal, Units::Feet, 4},
         {Style::Decimal, Units::Inches, 4},
     };
-    const auto rows = readTable("display_forms.tsv");
-    ASSERT_EQ(rows.size(), 9u);
-    for (const auto& row : rows) {
-        ASSERT_EQ(row.size(), 8u);
-        const double v = tableValue(row[0]);
-        for (std::size_t form = 0; form < 7; ++form) {
-            EXPECT_EQ(DisplayValue(v, forms[form]), row[form + 1]) << row[0] << " in form " << form;
-        }
+    const auto& row = GetParam().cells;
+    ASSERT_EQ(row.size(), 8u);
+    const double v = tableValue(row[0]);
+    for (std::size_t form = 0; form < 7; ++form) {
+        EXPECT_EQ(DisplayValue(v, forms[form]), row[form + 1]) << row[0] << " in form " << form;
     }
 }
 
-TEST(Formatter, ShowsTheOtherPrecisionsAndEdgeCases) {
-    const auto rows = readTable("display_precisions.tsv");
-    ASSERT_GE(rows.size(), 20u);
-    for (const auto& row : rows) {
-        ASSERT_EQ(row.size(), 5u);
-        DisplayOptions options;
-        options.style = row[1] == "f" ? Style::Fractional : Style::Decimal;
-        options.units = row[2] == "none"   ? Units::None
-                        : row[2] == "fi"   ? Units::FeetAndInches
-                        : row[2] == "feet" ? Units::Feet
-                                           : Units::Inches;
-        options.precision = std::stoi(row[3]);
-        EXPECT_EQ(DisplayValue(tableValue(row[0]), options), row[4])
-            << row[0] << " " << row[1] << " " << row[2] << " " << row[3];
-    }
+INSTANTIATE_TEST_SUITE_P(Table, FormatterForms, ::testing::ValuesIn(readTable("display_forms.tsv")),
+                         RowName{1});
+
+TEST(Formatter, TheFormsTableHoldsEveryExampleValue) {
+    ASSERT_EQ(readTable("display_forms.tsv").size(), 9u);
+}
+
+// The other precisions and edge cases, one test per row of display_precisions.tsv.
+class FormatterPrecision : public ::testing::TestWithParam<TableRow> {};
+
+TEST_P(FormatterPrecision, ShowsTheTextOfItsRow) {
+    const auto& row = GetParam().cells;
+    ASSERT_EQ(row.size(), 5u);
+    DisplayOptions options;
+    options.style = row[1] == "f" ? Style::Fractional : Style::Decimal;
+    options.units = row[2] == "none"   ? Units::None
+                    : row[2] == "fi"   ? Units::FeetAndInches
+                    : row[2] == "feet" ? Units::Feet
+                                       : Units::Inches;
+    options.precision = std::stoi(row[3]);
+    EXPECT_EQ(DisplayValue(tableValue(row[0]), options), row[4])
+        << row[0] << " " << row[1] << " " << row[2] << " " << row[3];
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FormatterPrecision,
+                         ::testing::ValuesIn(readTable("display_precisions.tsv")), RowName{4});
+
+TEST(Formatter, ThePrecisionTableHoldsTheOtherPrecisionsAndEdgeCases) {
+    ASSERT_GE(readTable("display_precisions.tsv").size(), 20u);
 }
 
 TEST(Formatter, ReducesFractionsToLowestTerms) {

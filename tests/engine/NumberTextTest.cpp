@@ -13,7 +13,7 @@
 #include <random>
 
 #include "engine/RuntimeError.h"
-#include "engine/ErrorOf.h"
+#include "support/ErrorOf.h"
 
 namespace plumbrule {
 namespace {

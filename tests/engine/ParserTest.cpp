@@ -6,34 +6,50 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/ErrorOf.h"
 #include "engine/RuntimeError.h"
-#include "engine/TableFile.h"
+#include "support/ErrorOf.h"
+#include "support/TableFile.h"
 
 namespace plumbrule {
 namespace {
 
 using testing::readTable;
+using testing::RowName;
+using testing::TableRow;
 
 int errorOfReading(const std::string& t) {
     return testing::errorOf([&] { ConvertInput(t, DetType(t)); });
 }
 
-TEST(Parser, ReadsEveryExampleText) {
-    const auto rows = readTable("parser_examples.tsv");
-    ASSERT_GE(rows.size(), 22u);
-    for (const auto& row : rows) {
-        const std::string& t = row.at(0);
-        EXPECT_DOUBLE_EQ(ConvertInput(t, DetType(t)), std::stod(row.at(1))) << t;
-    }
+// Every example text, one test per row of parser_examples.tsv.
+class ParserExample : public ::testing::TestWithParam<TableRow> {};
+
+TEST_P(ParserExample, ReadsAsItsInches) {
+    const auto& row = GetParam().cells;
+    const std::string& t = row.at(0);
+    EXPECT_DOUBLE_EQ(ConvertInput(t, DetType(t)), std::stod(row.at(1))) << t;
 }
 
-TEST(Parser, RaisesTheNumberedErrorOfEveryFailureExample) {
-    const auto rows = readTable("parser_errors.tsv");
-    ASSERT_GE(rows.size(), 17u);
-    for (const auto& row : rows) {
-        EXPECT_EQ(errorOfReading(row.at(0)), std::stoi(row.at(1))) << row.at(0);
-    }
+INSTANTIATE_TEST_SUITE_P(Table, ParserExample,
+                         ::testing::ValuesIn(readTable("parser_examples.tsv")), RowName{1});
+
+TEST(Parser, TheExampleTableHoldsEveryExample) {
+    ASSERT_GE(readTable("parser_examples.tsv").size(), 22u);
+}
+
+// Every failure example, one test per row of parser_errors.tsv.
+class ParserFailure : public ::testing::TestWithParam<TableRow> {};
+
+TEST_P(ParserFailure, RaisesItsNumberedError) {
+    const auto& row = GetParam().cells;
+    EXPECT_EQ(errorOfReading(row.at(0)), std::stoi(row.at(1))) << row.at(0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ParserFailure, ::testing::ValuesIn(readTable("parser_errors.tsv")),
+                         RowName{1});
+
+TEST(Parser, TheFailureTableHoldsEveryFailureExample) {
+    ASSERT_GE(readTable("parser_errors.tsv").size(), 17u);
 }
 
 TEST(Parser, ChoosesTheFractionalParserByTheBarAlone) {

@@ -10,14 +10,14 @@
 #include <cstdlib>
 #include <map>
 #include <random>
-#include <sstream>
 #include <string>
 #include <utility>
 
 #include "entry/Calculator.h"
-#include "entry/KeyboardRows.h"
-#include "fakes/FakeMessageDialog.h"
 #include "history/HistoryTape.h"
+#include "support/FakeMessageDialog.h"
+#include "support/KeyboardRows.h"
+#include "support/TapeMirror.h"
 
 namespace plumbrule {
 namespace {
@@ -71,22 +71,6 @@ Key keyFromName(std::string name) {
     return {0, 0};
 }
 
-// Follows the tape the way the history window does, to check that the
-// change notifications always add up to the tape.
-class TapeView : public HistoryTapeListener {
-  public:
-    void tapeAppended(std::string_view text) override { mirror.append(text); }
-    void tapeTailReplaced(std::string_view removed, std::string_view text) override {
-        mirror.resize(mirror.size() - removed.size());
-        mirror.append(text);
-    }
-    void tapeCleared() override { mirror.clear(); }
-    void tapeCaretToEnd() override { ++caretMoves; }
-
-    std::string mirror;
-    int caretMoves = 0;
-};
-
 class TapeHost : public HistoryAccess {
   public:
     HistoryTape& tape() override {
@@ -106,16 +90,9 @@ class KeyboardMapTest : public ::testing::Test {
     }
 
     void type(const std::string& keys) {
-        std::istringstream names(keys);
-        std::string name;
-        while (names >> name) {
-            const bool digits = name.find_first_not_of("0123456789") == std::string::npos;
-            if (digits && name.size() > 1) {
-                for (char d : name) keyboard.Form_KeyDown(vk0 + (d - '0'), 0);
-            } else {
-                const Key key = keyFromName(name);
-                keyboard.Form_KeyDown(key.KeyCode, key.Shift);
-            }
+        for (const std::string& name : testing::keyNames(keys)) {
+            const Key key = keyFromName(name);
+            keyboard.Form_KeyDown(key.KeyCode, key.Shift);
         }
     }
 
@@ -125,7 +102,7 @@ class KeyboardMapTest : public ::testing::Test {
     testing::FakeMessageDialog messages;
     Calculator calculator;
     TapeHost host;
-    TapeView view;
+    testing::TapeMirror view;
     KeyboardMap keyboard;
 };
 

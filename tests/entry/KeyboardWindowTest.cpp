@@ -12,14 +12,13 @@
 
 #include <cctype>
 #include <map>
-#include <sstream>
 #include <utility>
 
-#include "entry/KeyboardRows.h"
-#include "fakes/FakeFileWriter.h"
-#include "fakes/FakeSaveDialog.h"
 #include "history/frmHistory.h"
-#include "mainwindow/MainWindowFixture.h"
+#include "support/FakeFileWriter.h"
+#include "support/FakeSaveDialog.h"
+#include "support/KeyboardRows.h"
+#include "support/MainWindowFixture.h"
 
 namespace plumbrule::testing {
 
@@ -108,16 +107,9 @@ class KeyboardWindowTest : public MainWindowTest {
     }
 
     void type(const std::string& keys) {
-        std::istringstream names(keys);
-        std::string name;
-        while (names >> name) {
-            const bool digits = name.find_first_not_of("0123456789") == std::string::npos;
-            if (digits && name.size() > 1) {
-                for (char d : name) QTest::keyClick(window.get(), Qt::Key(Qt::Key_0 + (d - '0')));
-            } else {
-                const QtKey key = qtKeyFromName(name);
-                QTest::keyClick(window.get(), Qt::Key(key.key), key.modifiers);
-            }
+        for (const std::string& name : keyNames(keys)) {
+            const QtKey key = qtKeyFromName(name);
+            QTest::keyClick(window.get(), Qt::Key(key.key), key.modifiers);
         }
     }
 

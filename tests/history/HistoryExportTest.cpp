@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeFileWriter.h"
-#include "fakes/FakeMessageDialog.h"
-#include "fakes/FakeSaveDialog.h"
 #include "history/HistoryPlacement.h"
+#include "support/FakeFileWriter.h"
+#include "support/FakeMessageDialog.h"
+#include "support/FakeSaveDialog.h"
 
 namespace plumbrule {
 namespace {

@@ -9,26 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "support/TapeMirror.h"
+
 namespace plumbrule {
 namespace {
 
-// Replays the listener's notifications on a copy, the way a view follows the
-// tape, and checks the copy never drifts from the tape.
-class MirrorListener : public HistoryTapeListener {
-  public:
-    void tapeAppended(std::string_view text) override { mirror.append(text); }
-    void tapeTailReplaced(std::string_view removed, std::string_view text) override {
-        ASSERT_GE(mirror.size(), removed.size());
-        ASSERT_EQ(mirror.substr(mirror.size() - removed.size()), removed);
-        mirror.resize(mirror.size() - removed.size());
-        mirror.append(text);
-    }
-    void tapeCleared() override { mirror.clear(); }
-    void tapeCaretToEnd() override { ++caretMoves; }
-
-    std::string mirror;
-    int caretMoves = 0;
-};
+using testing::TapeMirror;
 
 TEST(RecordHistory, AppendsEveryEntryButChangeOpUnchanged) {
     HistoryTape tape;
@@ -49,7 +35,7 @@ class ChangeOp : public ::testing::TestWithParam<ChangeOpRow> {};
 TEST_P(ChangeOp, ReplacesTheLastTwoCharactersByTheToken) {
     const ChangeOpRow& row = GetParam();
     HistoryTape tape;
-    MirrorListener view;
+    TapeMirror view;
     tape.setListener(&view);
     RecordHistory(tape, row.before, 0);
     RecordHistory(tape, "ChangeOp", row.op);
@@ -69,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(HistoryTape, ListenerFollowsAppendsReplacementsAndClear) {
     HistoryTape tape;
-    MirrorListener view;
+    TapeMirror view;
     tape.setListener(&view);
     tape.append("5\r\n+ ");
     tape.replaceLastTwo("- ");
@@ -84,7 +70,7 @@ TEST(HistoryTape, ListenerFollowsAppendsReplacementsAndClear) {
 
 TEST(HistoryTape, KeepsItsTextWithoutAListener) {
     HistoryTape tape;
-    MirrorListener view;
+    TapeMirror view;
     tape.setListener(&view);
     tape.append("5");
     tape.setListener(nullptr);  // the window was closed: the tape stays

@@ -18,10 +18,10 @@
 #include <algorithm>
 #include <csignal>
 
-#include "fakes/FakeMessageDialog.h"
-#include "fakes/FakeSaveDialog.h"
-#include "fakes/FakeSettingsStore.h"
 #include "platform/QtFileWriter.h"
+#include "support/FakeMessageDialog.h"
+#include "support/FakeSaveDialog.h"
+#include "support/FakeSettingsStore.h"
 
 namespace plumbrule {
 namespace {

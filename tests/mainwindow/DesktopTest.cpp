@@ -27,8 +27,8 @@
 #include "entry/AccessibleNames.h"
 #include "entry/Readouts.h"
 #include "history/frmHistory.h"
-#include "mainwindow/MainWindowFixture.h"
 #include "stair/frmStair.h"
+#include "support/MainWindowFixture.h"
 
 namespace plumbrule::testing {
 namespace {

@@ -18,8 +18,8 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
-#include "mainwindow/MainWindowFixture.h"
 #include "platform/IndicatorImages.h"
+#include "support/MainWindowFixture.h"
 
 namespace plumbrule::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QWheelEvent>
 
-#include "mainwindow/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 namespace plumbrule::testing {
 namespace {

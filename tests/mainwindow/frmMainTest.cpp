@@ -10,7 +10,7 @@
 #include <QImage>
 
 #include "mainwindow/DisplayLabel.h"
-#include "mainwindow/MainWindowFixture.h"
+#include "support/MainWindowFixture.h"
 
 namespace plumbrule::testing {
 namespace {

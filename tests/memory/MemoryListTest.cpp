@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "entry/SavedSettings.h"
-#include "fakes/FakePopupMenu.h"
+#include "support/FakePopupMenu.h"
 
 namespace plumbrule {
 namespace {

@@ -7,8 +7,8 @@
 #include <QAction>
 #include <QMenu>
 
-#include "mainwindow/MainWindowFixture.h"
 #include "platform/QtPopupMenu.h"
+#include "support/MainWindowFixture.h"
 
 namespace plumbrule::testing {
 namespace {

@@ -23,15 +23,15 @@
 #include <thread>
 #include <utility>
 
-#include "fakes/FakeMessageDialog.h"
-#include "fakes/ModalWatchdog.h"
+#include <QAbstractButton>
+#include <QPushButton>
 #include "mainwindow/frmMain.h"
 #include "platform/IndicatorImages.h"
 #include "platform/QtMessageDialog.h"
-#include <QAbstractButton>
-#include <QPushButton>
-#include "stair/frmStair.h"
 #include "platform/QtSettingsStore.h"
+#include "stair/frmStair.h"
+#include "support/FakeMessageDialog.h"
+#include "support/ModalWatchdog.h"
 
 namespace plumbrule {
 namespace {

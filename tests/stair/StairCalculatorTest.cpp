@@ -9,7 +9,7 @@
 #include <array>
 #include <string>
 
-#include "fakes/FakeMessageDialog.h"
+#include "support/FakeMessageDialog.h"
 
 namespace plumbrule {
 namespace {

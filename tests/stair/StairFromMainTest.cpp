@@ -5,8 +5,8 @@
 // The stair window opened from the main window's Stair Calculator button.
 #include <QLineEdit>
 
-#include "mainwindow/MainWindowFixture.h"
 #include "stair/frmStair.h"
+#include "support/MainWindowFixture.h"
 
 namespace plumbrule::testing {
 namespace {

@@ -15,8 +15,8 @@
 #include <QTest>
 #include <memory>
 
-#include "fakes/FakeMessageDialog.h"
 #include "stair/StairDiagram.h"
+#include "support/FakeMessageDialog.h"
 
 // Failures show texts, not code units.
 inline void PrintTo(const QString& text, std::ostream* out) {

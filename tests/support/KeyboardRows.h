@@ -15,10 +15,28 @@
 //   Ctrl+X Alt+X Shift+X   X with that modifier added (Ctrl+Shift+8)
 // All rows run with decimal output, unit form None, so results read as plain
 // numbers ("8", "5.5"); an empty tape is "".
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace plumbrule::testing {
+
+// The key names of a sequence, one per key press: a run of digits gives one
+// name per digit ("12 +" is "1", "2", "+").
+inline std::vector<std::string> keyNames(const std::string& keys) {
+    std::vector<std::string> pressed;
+    std::istringstream names(keys);
+    std::string name;
+    while (names >> name) {
+        const bool digits = name.find_first_not_of("0123456789") == std::string::npos;
+        if (digits && name.size() > 1) {
+            for (char d : name) pressed.emplace_back(1, d);
+        } else {
+            pressed.push_back(name);
+        }
+    }
+    return pressed;
+}
 
 struct KeyRow {
     const char* name;

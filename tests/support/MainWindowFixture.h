@@ -16,10 +16,10 @@
 #include <memory>
 #include <string>
 
-#include "fakes/FakeMessageDialog.h"
-#include "fakes/FakeSettingsStore.h"
-#include "fakes/ModalWatchdog.h"
 #include "mainwindow/frmMain.h"
+#include "support/FakeMessageDialog.h"
+#include "support/FakeSettingsStore.h"
+#include "support/ModalWatchdog.h"
 
 namespace plumbrule::testing {
 
