@@ -15,14 +15,11 @@
 
 #include "platform/AccessibleIds.h"
 #include "platform/ProgramIcon.h"
+#include "platform/Twips.h"
 
 namespace plumbrule {
 
 namespace {
-
-QRect twips(int left, int top, int width, int height) {
-    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
-}
 
 // A plumb bob hanging over a yellow rule, on a round blue badge; drawn on a
 // 64-unit grid.
@@ -130,7 +127,7 @@ frmAbout::frmAbout(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
-    setFixedSize(twips(0, 0, 5730, 3345).size());
+    setFixedSize(PixelRect({0, 0, 5730, 3345}).size());
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -138,19 +135,19 @@ frmAbout::frmAbout(QWidget* parent)
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(twips(255, 135, 930, 930));
+    picIcon->setGeometry(PixelRect({255, 135, 930, 930}));
     picIcon->setPixmap(emblem(62));
     auto* picture1 = new QLabel(this);
     picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setGeometry(twips(4590, 135, 900, 915));
+    picture1->setGeometry(PixelRect({4590, 135, 900, 915}));
     picture1->setPixmap(squarePicture(60, 61));
 
     // The decorative rules, 15 twips (one pixel) thick.
     const std::array<std::pair<const char*, QRect>, 4> rules{{
-        {"Shape1_0", twips(1305, 2295, 5415, 15)},
-        {"Shape1_1", twips(-30, 2205, 5910, 15)},
-        {"Shape2_0", twips(1290, 555, 3345, 15)},
-        {"Shape2_1", twips(1290, 540, 15, 1800)},
+        {"Shape1_0", PixelRect({1305, 2295, 5415, 15})},
+        {"Shape1_1", PixelRect({-30, 2205, 5910, 15})},
+        {"Shape2_0", PixelRect({1290, 555, 3345, 15})},
+        {"Shape2_1", PixelRect({1290, 540, 15, 1800})},
     }};
     for (const auto& [name, place] : rules) {
         auto* rule = new QFrame(this);
@@ -164,7 +161,7 @@ frmAbout::frmAbout(QWidget* parent)
 
     lblTitle_ = new QLabel(this);
     lblTitle_->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle_->setGeometry(twips(1440, 240, 3225, 480));
+    lblTitle_->setGeometry(PixelRect({1440, 240, 3225, 480}));
     // Papyrus where it is installed; Qt falls back to a near face elsewhere.
     QFont title(QStringLiteral("Papyrus"), 12, QFont::Bold);
     lblTitle_->setFont(title);
@@ -175,17 +172,17 @@ frmAbout::frmAbout(QWidget* parent)
 
     lblVersion_ = new QLabel(this);
     lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion_->setGeometry(twips(1410, 780, 3885, 225));
+    lblVersion_->setGeometry(PixelRect({1410, 780, 3885, 225}));
     lblDescription_ = new QLabel(this);
     lblDescription_->setObjectName(QStringLiteral("lblDescription"));
-    lblDescription_->setGeometry(twips(1410, 1125, 3885, 990));
+    lblDescription_->setGeometry(PixelRect({1410, 1125, 3885, 990}));
     lblDescription_->setWordWrap(true);
     lblDescription_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setAccessibleName(QStringLiteral("OK"));
-    cmdOK_->setGeometry(twips(4245, 2805, 1260, 345));
+    cmdOK_->setGeometry(PixelRect({4245, 2805, 1260, 345}));
     // Enter presses OK as the default button; Escape closes the dialog too.
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

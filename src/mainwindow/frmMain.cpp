@@ -55,10 +55,6 @@ constexpr int captionAndBorderTwips = 345;
 constexpr int row1 = 540, row2 = 855, row3 = 1170, row4 = 1485;
 constexpr int keyWidth = 330, keyHeight = 285;
 
-QRect twipsRect(int left, int top, int width, int height) {
-    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
-}
-
 // Runs one start-up step in skip mode: a step that fails is left out silently.
 template <typename Step>
 void skipOnFailure(Step&& step) {
@@ -141,7 +137,7 @@ QPushButton* frmMain::addButton(const char* name, const QString& caption, int le
                                 int width, const QString& toolTip, const QString& accessibleName) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(twipsRect(left, top, width, keyHeight));
+    button->setGeometry(PixelRect({left, top, width, keyHeight}));
     // Buttons never take the keyboard focus: Enter must reach the keyboard
     // map only, never click a button as well.
     button->setFocusPolicy(Qt::NoFocus);
@@ -154,7 +150,7 @@ QPushButton* frmMain::addButton(const char* name, const QString& caption, int le
 void frmMain::createControls() {
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twipsRect(60, 90, 345, 330));
+    Picture1->setGeometry(PixelRect({60, 90, 345, 330}));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setProperty("picture", imgBlank);
@@ -163,7 +159,7 @@ void frmMain::createControls() {
 
     lblDisplay = new DisplayLabel(this);
     lblDisplay->setObjectName(QStringLiteral("lblDisplay"));
-    lblDisplay->setGeometry(twipsRect(405, 90, 3975, 330));
+    lblDisplay->setGeometry(PixelRect({405, 90, 3975, 330}));
     QFont displayFont(QStringLiteral("Sans Serif"), 12, QFont::Bold);
     displayFont.setStyleHint(QFont::SansSerif);
     lblDisplay->setFont(displayFont);
@@ -241,27 +237,27 @@ void frmMain::createControls() {
 
     Frame1 = new QGroupBox(QStringLiteral("Output Format"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(90, 1845, 4290, 960));
+    Frame1->setGeometry(PixelRect({90, 1845, 4290, 960}));
     Frame1->setFocusPolicy(Qt::NoFocus);
 
     optOutput[0] = new QRadioButton(QStringLiteral("Fractional"), Frame1);
     optOutput[0]->setObjectName(QStringLiteral("optOutput_0"));
-    optOutput[0]->setGeometry(twipsRect(135, 225, 1185, 195));
+    optOutput[0]->setGeometry(PixelRect({135, 225, 1185, 195}));
     optOutput[1] = new QRadioButton(QStringLiteral("Decimal"), Frame1);
     optOutput[1]->setObjectName(QStringLiteral("optOutput_1"));
-    optOutput[1]->setGeometry(twipsRect(1440, 225, 960, 195));
+    optOutput[1]->setGeometry(PixelRect({1440, 225, 960, 195}));
 
     Label1 = new QLabel(QStringLiteral("Round to nearest"), Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(2475, 225, 1410, 195));
+    Label1->setGeometry(PixelRect({2475, 225, 1410, 195}));
 
     cmbFormat = new QComboBox(Frame1);
     cmbFormat->setObjectName(QStringLiteral("cmbFormat"));
-    cmbFormat->setGeometry(twipsRect(135, 495, 2220, 315));
+    cmbFormat->setGeometry(PixelRect({135, 495, 2220, 315}));
     cmbFormat->setAccessibleName(QStringLiteral("Format"));
     cmbRound = new QComboBox(Frame1);
     cmbRound->setObjectName(QStringLiteral("cmbRound"));
-    cmbRound->setGeometry(twipsRect(2475, 495, 1680, 315));
+    cmbRound->setGeometry(PixelRect({2475, 495, 1680, 315}));
     cmbRound->setAccessibleName(QStringLiteral("Round to nearest"));
     for (QWidget* control :
          {static_cast<QWidget*>(optOutput[0]), static_cast<QWidget*>(optOutput[1]),

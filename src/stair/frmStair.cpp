@@ -17,16 +17,12 @@
 #include "platform/AccessibleIds.h"
 #include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
+#include "platform/Twips.h"
 #include "stair/StairDiagram.h"
 
 namespace plumbrule {
 
 namespace {
-
-// Places are laid out in twips; 15 twips make one logical pixel.
-QRect twips(int left, int top, int width, int height) {
-    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
-}
 
 struct BoxPlace {
     int left;
@@ -51,13 +47,13 @@ const QString kNote = QStringLiteral("Enter two of the three values to calculate
 QLineEdit* makeBox(QWidget* frame, const QString& name, const BoxPlace& place) {
     auto* box = new QLineEdit(frame);
     box->setObjectName(name);
-    box->setGeometry(twips(place.left, place.top, 1005, 285));
+    box->setGeometry(PixelRect({place.left, place.top, 1005, 285}));
     box->setAccessibleName(QString::fromLatin1(place.caption));
     // Each label sits just above its box.
     auto* label = new QLabel(QString::fromLatin1(place.caption), frame);
     label->setObjectName(QStringLiteral("Label") + name.mid(4));
     label->setGeometry(
-        twips(place.left, place.top - 210, qMin(1700, kFrameWidth - place.left - 30), 210));
+        PixelRect({place.left, place.top - 210, qMin(1700, kFrameWidth - place.left - 30), 210}));
     label->setBuddy(box);
     return box;
 }
@@ -93,7 +89,7 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
       currentOptions_(std::move(currentOptions)) {
     setObjectName(QStringLiteral("frmStair"));
     setWindowTitle(QStringLiteral("Stair Calculator"));
-    setFixedSize(twips(0, 0, 6795, 4545).size());
+    setFixedSize(PixelRect({0, 0, 6795, 4545}).size());
     // The layout is measured for an 8-point face, as the classic dialog font.
     QFont face = font();
     face.setPointSizeF(8);
@@ -111,7 +107,7 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
 void frmStair::buildInputFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Input Values"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(twips(90, 90, 5100, 3390));
+    frame->setGeometry(PixelRect({90, 90, 5100, 3390}));
     // The drawing lies under the boxes.
     auto* diagram = new StairDiagram(frame);
     diagram->setObjectName(QStringLiteral("diagram"));
@@ -126,26 +122,26 @@ void frmStair::buildInputFrame() {
 void frmStair::buildResultFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Results"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
-    frame->setGeometry(twips(90, 3555, 5100, 870));
+    frame->setGeometry(PixelRect({90, 3555, 5100, 870}));
     // No accessible name of their own: assistive technology reads the whole text.
     lblRiser_ = new QLabel(frame);
     lblRiser_->setObjectName(QStringLiteral("lblRiser"));
-    lblRiser_->setGeometry(twips(150, 270, 4800, 240));
+    lblRiser_->setGeometry(PixelRect({150, 270, 4800, 240}));
     lblTread_ = new QLabel(frame);
     lblTread_->setObjectName(QStringLiteral("lblTread"));
-    lblTread_->setGeometry(twips(150, 540, 4800, 240));
+    lblTread_->setGeometry(PixelRect({150, 540, 4800, 240}));
 }
 
 void frmStair::buildRightColumn() {
     auto* calculateFor = new QLabel(QStringLiteral("Calculate for:"), this);
     calculateFor->setObjectName(QStringLiteral("lblCalculateFor"));
-    calculateFor->setGeometry(twips(5400, 225, 1350, 240));
+    calculateFor->setGeometry(PixelRect({5400, 225, 1350, 240}));
     const std::array<const char*, 2> captions{"Risers", "Treads"};
     for (std::size_t index = 0; index < 2; ++index) {
         auto* option = new QRadioButton(QString::fromLatin1(captions[index]), this);
         option->setObjectName(QStringLiteral("optStair_%1").arg(index));
         option->setAccessibleName(option->text());
-        option->setGeometry(twips(5400, 495 + 270 * static_cast<int>(index), 1300, 255));
+        option->setGeometry(PixelRect({5400, 495 + 270 * static_cast<int>(index), 1300, 255}));
         connect(option, &QRadioButton::toggled, this, [this, index](bool checked) {
             if (checked) optStair_Click(static_cast<int>(index));
         });
@@ -156,12 +152,12 @@ void frmStair::buildRightColumn() {
     note->setTextFormat(Qt::PlainText);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    note->setGeometry(twips(5310, 1485, 1365, 1455));
+    note->setGeometry(PixelRect({5310, 1485, 1365, 1455}));
 
     cmdCalculate_ = makeButton(this, QStringLiteral("cmdCalculate"), QStringLiteral("Claculate"),
-                               twips(5400, 3600, 1230, 375));
+                               PixelRect({5400, 3600, 1230, 375}));
     Command1_ = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Close"),
-                           twips(5400, 4095, 1230, 330));
+                           PixelRect({5400, 4095, 1230, 330}));
     connect(cmdCalculate_, &QPushButton::clicked, this, &frmStair::cmdCalculate_Click);
     connect(Command1_, &QPushButton::clicked, this, &frmStair::Command1_Click);
 }
