@@ -281,4 +281,20 @@ std::int32_t whole(std::string_view t) {
     return static_cast<std::int32_t>(rounded);
 }
 
+std::optional<double> tryNumber(std::string_view t) {
+    try {
+        return number(t);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::int32_t> tryWhole(std::string_view t) {
+    try {
+        return whole(t);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace plumbrule

@@ -95,6 +95,14 @@ double ConvertInput(std::string_view text, int type) {
     return 0;
 }
 
+std::optional<double> TryConvertInput(std::string_view text) {
+    try {
+        return ConvertInput(text, DetType(text));
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
 double ConvertDecimal(std::string_view text) {
     const int feetMark = position(text, '\'');
     const int inchMark = position(text, '"');

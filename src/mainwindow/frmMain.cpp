@@ -14,9 +14,9 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <cmath>
-#include <exception>
 
 #include "about/frmAbout.h"
+#include "engine/RuntimeError.h"
 #include "entry/SavedSettings.h"
 #include "history/frmHistory.h"
 #include "mainwindow/DisplayExtras.h"
@@ -55,12 +55,14 @@ constexpr int captionAndBorderTwips = 345;
 constexpr int row1 = 540, row2 = 855, row3 = 1170, row4 = 1485;
 constexpr int keyWidth = 330, keyHeight = 285;
 
-// Runs one start-up step in skip mode: a step that fails is left out silently.
+// Runs one start-up step in skip mode: a step that fails with a numbered
+// error is left out silently. Anything else (no memory, a fault of the
+// program) is no bad saved value and goes on up.
 template <typename Step>
 void skipOnFailure(Step&& step) {
     try {
         step();
-    } catch (const std::exception&) {
+    } catch (const RuntimeError&) {
     }
 }
 
