@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include "platform/AccessibleIds.h"
+#include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
 #include "platform/Twips.h"
 
@@ -181,13 +182,13 @@ frmAbout::frmAbout(QWidget* parent)
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setAccessibleName(QStringLiteral("OK"));
     cmdOK_->setGeometry(PixelRect({4245, 2805, 1260, 345}));
     // Enter presses OK as the default button; Escape closes the dialog too.
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     setWindowIcon(programIcon());
+    ApplyAccessibleNames(*this);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     Form_Load();
 }

@@ -48,7 +48,6 @@ QLineEdit* makeBox(QWidget* frame, const QString& name, const BoxPlace& place) {
     auto* box = new QLineEdit(frame);
     box->setObjectName(name);
     box->setGeometry(PixelRect({place.left, place.top, 1005, 285}));
-    box->setAccessibleName(QString::fromLatin1(place.caption));
     // Each label sits just above its box.
     auto* label = new QLabel(QString::fromLatin1(place.caption), frame);
     label->setObjectName(QStringLiteral("Label") + name.mid(4));
@@ -61,7 +60,6 @@ QLineEdit* makeBox(QWidget* frame, const QString& name, const BoxPlace& place) {
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QRect place) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAccessibleName(caption);
     button->setGeometry(place);
     return button;
 }
@@ -140,7 +138,6 @@ void frmStair::buildRightColumn() {
     for (std::size_t index = 0; index < 2; ++index) {
         auto* option = new QRadioButton(QString::fromLatin1(captions[index]), this);
         option->setObjectName(QStringLiteral("optStair_%1").arg(index));
-        option->setAccessibleName(option->text());
         option->setGeometry(PixelRect({5400, 495 + 270 * static_cast<int>(index), 1300, 255}));
         connect(option, &QRadioButton::toggled, this, [this, index](bool checked) {
             if (checked) optStair_Click(static_cast<int>(index));
