@@ -104,14 +104,4 @@ void BuildLayout(QWidget& window, const Layout& layout,
     }
 }
 
-// The row of `name`; the first row when there is none, for a table that
-// must name every control its window looks up.
-template <typename Layout>
-constexpr const ControlPlace& RowOf(const Layout& layout, std::string_view name) {
-    for (const ControlPlace& row : layout) {
-        if (row.name == name) return row;
-    }
-    return *layout.begin();
-}
-
 }  // namespace plumbrule
