@@ -25,6 +25,10 @@ constexpr int Pixels(int twips) {
     return whole;
 }
 
+// Whole over the int range: a popup point far out still lands where the
+// division in double puts it.
+static_assert(Pixels(2147483647) == 143165576 && Pixels(-2147483647 - 1) == -143165577);
+
 // A saved position in twips as a whole number of pixels.
 inline int Pixels(float twips) {
     return static_cast<int>(std::lround(twips / twipsPerPixel));
