@@ -13,16 +13,15 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "about/AboutLayout.h"
 #include "platform/AccessibleIds.h"
+#include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
+#include "platform/Twips.h"
 
 namespace plumbrule {
 
 namespace {
-
-QRect twips(int left, int top, int width, int height) {
-    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
-}
 
 // A plumb bob hanging over a yellow rule, on a round blue badge; drawn on a
 // 64-unit grid.
@@ -130,41 +129,29 @@ frmAbout::frmAbout(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
-    setFixedSize(twips(0, 0, 5730, 3345).size());
+    setFixedSize(PixelRect(about_layout::client).size());
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
 
-    auto* picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(twips(255, 135, 930, 930));
-    picIcon->setPixmap(emblem(62));
-    auto* picture1 = new QLabel(this);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setGeometry(twips(4590, 135, 900, 915));
-    picture1->setPixmap(squarePicture(60, 61));
-
-    // The decorative rules, 15 twips (one pixel) thick.
-    const std::array<std::pair<const char*, QRect>, 4> rules{{
-        {"Shape1_0", twips(1305, 2295, 5415, 15)},
-        {"Shape1_1", twips(-30, 2205, 5910, 15)},
-        {"Shape2_0", twips(1290, 555, 3345, 15)},
-        {"Shape2_1", twips(1290, 540, 15, 1800)},
-    }};
-    for (const auto& [name, place] : rules) {
-        auto* rule = new QFrame(this);
-        rule->setObjectName(QString::fromLatin1(name));
-        rule->setGeometry(place);
+    BuildLayout(*this, about_layout::controls);
+    const auto made = [this](const char* name) {
+        QWidget* found = findChild<QWidget*>(QLatin1String(name));
+        Q_ASSERT(found);
+        return found;
+    };
+    qobject_cast<QLabel*>(made("picIcon"))->setPixmap(emblem(62));
+    qobject_cast<QLabel*>(made("Picture1"))->setPixmap(squarePicture(60, 61));
+    for (const char* name : {"Shape1_0", "Shape1_1", "Shape2_0", "Shape2_1"}) {
+        QWidget* rule = made(name);
         rule->setAutoFillBackground(true);
         QPalette line = rule->palette();
         line.setColor(QPalette::Window, QColor(128, 128, 128));
         rule->setPalette(line);
     }
 
-    lblTitle_ = new QLabel(this);
-    lblTitle_->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle_->setGeometry(twips(1440, 240, 3225, 480));
+    lblTitle_ = qobject_cast<QLabel*>(made("lblTitle"));
     // Papyrus where it is installed; Qt falls back to a near face elsewhere.
     QFont title(QStringLiteral("Papyrus"), 12, QFont::Bold);
     lblTitle_->setFont(title);
@@ -173,24 +160,18 @@ frmAbout::frmAbout(QWidget* parent)
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     lblTitle_->setPalette(red);
 
-    lblVersion_ = new QLabel(this);
-    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion_->setGeometry(twips(1410, 780, 3885, 225));
-    lblDescription_ = new QLabel(this);
-    lblDescription_->setObjectName(QStringLiteral("lblDescription"));
-    lblDescription_->setGeometry(twips(1410, 1125, 3885, 990));
+    lblVersion_ = qobject_cast<QLabel*>(made("lblVersion"));
+    lblDescription_ = qobject_cast<QLabel*>(made("lblDescription"));
     lblDescription_->setWordWrap(true);
     lblDescription_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setAccessibleName(QStringLiteral("OK"));
-    cmdOK_->setGeometry(twips(4245, 2805, 1260, 345));
+    cmdOK_ = qobject_cast<QPushButton*>(made("cmdOK"));
     // Enter presses OK as the default button; Escape closes the dialog too.
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     setWindowIcon(programIcon());
+    ApplyAccessibleNames(*this);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     Form_Load();
 }

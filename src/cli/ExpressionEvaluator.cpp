@@ -16,7 +16,8 @@ bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-const std::string kInvalidInput = ErrorReport(13, standardDescription(13));
+const std::string kInvalidInput =
+    ErrorReport(errTypeMismatch, standardDescription(errTypeMismatch));
 
 }  // namespace
 

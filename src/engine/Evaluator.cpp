@@ -28,13 +28,13 @@ double ApplyOperation(std::string_view text, std::int32_t op, double total) {
             result = total * x;
             break;
         case opDivide:
-            if (x == 0) throw RuntimeError(11);
+            if (x == 0) throw RuntimeError(errDivisionByZero);
             result = total / x;
             break;
         default:
-            throw RuntimeError(5);
+            throw RuntimeError(errInvalidArgument);
     }
-    if (!std::isfinite(result)) throw RuntimeError(6);
+    if (!std::isfinite(result)) throw RuntimeError(errOverflow);
     return result;
 }
 
@@ -48,8 +48,8 @@ std::string Evaluate(std::string_view text, std::int32_t op, EvaluatorState& sta
 
 std::string ErrorReport(int number, const std::string& description) {
     std::string shown = description;
-    if (number == 100) shown = "Invalid fractional or decimal input.";
-    if (number == 13) shown = "Invalid input.";
+    if (number == errUnfinishedFraction) shown = "Invalid fractional or decimal input.";
+    if (number == errTypeMismatch) shown = "Invalid input.";
     return "Error " + std::to_string(number) + ": " + shown;
 }
 

@@ -22,8 +22,8 @@ std::string displayText(double x) {
 }
 
 void checkArguments(double inches, const DisplayOptions& options) {
-    if (!std::isfinite(inches)) throw RuntimeError(6);
-    if (options.precision < 0 || options.precision > 8) throw RuntimeError(5);
+    if (!std::isfinite(inches)) throw RuntimeError(errOverflow);
+    if (options.precision < 0 || options.precision > 8) throw RuntimeError(errInvalidArgument);
 }
 
 // The first stage of both styles: whole feet and the inches beyond them,
@@ -176,7 +176,7 @@ std::string DisplayMetric(double inches, MetricUnit unit, int places) {
         symbol = " m";
     }
     const double length = inches * 254 / divisor;
-    if (!std::isfinite(length)) throw RuntimeError(6);
+    if (!std::isfinite(length)) throw RuntimeError(errOverflow);
     return displayText(roundDigits(length, places, Halves::AwayFromZero).value()) + symbol;
 }
 

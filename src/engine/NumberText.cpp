@@ -164,16 +164,16 @@ double DecimalNumber::value() const {
         const std::string t = std::to_string(digits) + "e" + std::to_string(exponent);
         const auto result = std::from_chars(t.data(), t.data() + t.size(), magnitude);
         if (result.ec == std::errc::result_out_of_range) {
-            if (exponent > 0) throw RuntimeError(6);
+            if (exponent > 0) throw RuntimeError(errOverflow);
             magnitude = 0;
         }
     }
-    if (std::isinf(magnitude)) throw RuntimeError(6);
+    if (std::isinf(magnitude)) throw RuntimeError(errOverflow);
     return negative ? -magnitude : magnitude;
 }
 
 DecimalNumber significantDigits(double x) {
-    if (!std::isfinite(x)) throw RuntimeError(6);
+    if (!std::isfinite(x)) throw RuntimeError(errOverflow);
     if (const auto quick = quickDigits(x)) return *quick;
     // "d.ddddddddddddddde+XX": the first digit, the point, 14 more digits.
     std::array<char, 40> buffer{};
@@ -243,18 +243,18 @@ std::string plainText(double x) {
 
 double number(std::string_view t) {
     t = trimSpaces(t);
-    if (!matchesNumberGrammar(t)) throw RuntimeError(13);
+    if (!matchesNumberGrammar(t)) throw RuntimeError(errTypeMismatch);
     std::string_view digits = t;
     if (digits.front() == '+') digits.remove_prefix(1);
     double value = 0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                         std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
-        if (decimalMagnitude(t) >= 0) throw RuntimeError(6);
+        if (decimalMagnitude(t) >= 0) throw RuntimeError(errOverflow);
         return digits.front() == '-' ? -0.0 : 0.0;
     }
     if (result.ec != std::errc{} || result.ptr != digits.data() + digits.size()) {
-        throw RuntimeError(13);
+        throw RuntimeError(errTypeMismatch);
     }
     return value;
 }
@@ -277,8 +277,24 @@ std::int32_t whole(std::string_view t) {
     if (std::fabs(x - std::trunc(x)) == 0.5 && std::fmod(rounded, 2.0) != 0) {
         rounded -= std::copysign(1.0, x);  // ... then back to the even neighbour
     }
-    if (rounded < -2147483648.0 || rounded > 2147483647.0) throw RuntimeError(6);
+    if (rounded < -2147483648.0 || rounded > 2147483647.0) throw RuntimeError(errOverflow);
     return static_cast<std::int32_t>(rounded);
+}
+
+std::optional<double> tryNumber(std::string_view t) {
+    try {
+        return number(t);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::int32_t> tryWhole(std::string_view t) {
+    try {
+        return whole(t);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace plumbrule

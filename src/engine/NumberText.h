@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,11 @@ std::string roundAway(double x, std::string_view pattern);
 // whole(t): number(t) rounded half to even; outside the signed 32-bit range
 // throws RuntimeError(6).   whole("2.5") -> 2   whole("1.5") -> 2
 std::int32_t whole(std::string_view t);
+
+// number(t) and whole(t) for texts that may well not be numbers: none where
+// those throw a numbered error.   tryNumber("3-") -> none   tryWhole("7") -> 7
+std::optional<double> tryNumber(std::string_view t);
+std::optional<std::int32_t> tryWhole(std::string_view t);
 
 // The decimal digits of a number as the display sees them:
 // value = (negative ? -1 : 1) * digits * 10^exponent.

@@ -25,12 +25,12 @@ int position(std::string_view s, char mark, int start = 1) {
 }
 
 std::string_view left(std::string_view s, int length) {
-    if (length < 0) throw RuntimeError(5);
+    if (length < 0) throw RuntimeError(errInvalidArgument);
     return s.substr(0, static_cast<std::size_t>(length));
 }
 
 std::string_view mid(std::string_view s, int start, int length = std::numeric_limits<int>::max()) {
-    if (start < 1 || length < 0) throw RuntimeError(5);
+    if (start < 1 || length < 0) throw RuntimeError(errInvalidArgument);
     if (static_cast<std::size_t>(start) > s.size()) return {};
     return s.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(length));
 }
@@ -58,12 +58,12 @@ Dash findDash(std::string_view s) {
 // The inches of a feet-and-inches sum; a length beyond the double range is
 // an overflow, as in every other arithmetic step.
 double finiteOrOverflow(double x) {
-    if (!std::isfinite(x)) throw RuntimeError(6);
+    if (!std::isfinite(x)) throw RuntimeError(errOverflow);
     return x;
 }
 
 double quotient(std::int32_t num, std::int32_t den) {
-    if (den == 0) throw RuntimeError(num == 0 ? 6 : 11);
+    if (den == 0) throw RuntimeError(num == 0 ? errOverflow : errDivisionByZero);
     return static_cast<double>(num) / static_cast<double>(den);
 }
 
@@ -95,6 +95,14 @@ double ConvertInput(std::string_view text, int type) {
     return 0;
 }
 
+std::optional<double> TryConvertInput(std::string_view text) {
+    try {
+        return ConvertInput(text, DetType(text));
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
 double ConvertDecimal(std::string_view text) {
     const int feetMark = position(text, '\'');
     const int inchMark = position(text, '"');
@@ -104,7 +112,7 @@ double ConvertDecimal(std::string_view text) {
 
     // A dash that is not the minus sign starts a fraction that was never finished.
     if ((dash.position > 1 && bar == 0) || (point > 0 && dash.position > 0)) {
-        throw RuntimeError(100);
+        throw RuntimeError(errUnfinishedFraction);
     }
 
     const std::string_view body = inchMark > 0 ? withoutLastCharacter(text) : text;
@@ -138,7 +146,8 @@ double ConvertFractional(std::string_view text) {
 
     Fraction fraction = readFraction(body, dash);
     if (dash.negative) {
-        if (fraction.num == std::numeric_limits<std::int32_t>::min()) throw RuntimeError(6);
+        if (fraction.num == std::numeric_limits<std::int32_t>::min())
+            throw RuntimeError(errOverflow);
         fraction.num = -fraction.num;
     }
     const double wholeInches = number(left(body, dash.position - 1));

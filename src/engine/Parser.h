@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 // Reads a dimension text into inches. A position-based splitter: it finds the
@@ -21,6 +22,12 @@ InputType DetType(std::string_view text);
 //   ConvertInput("5'3-1/2\"", itFractional) -> 63.5
 //   ConvertInput("3-", itDecimal) throws 100
 double ConvertInput(std::string_view text, int type);
+
+// TryConvertInput(text): ConvertInput(text, DetType(text)) for a text that may
+// well not be a length, such as a paste or the display shown to a reader:
+// none where that throws a numbered error.
+//   TryConvertInput("5'3-1/2\"") -> 63.5   TryConvertInput("3-") -> none
+std::optional<double> TryConvertInput(std::string_view text);
 
 double ConvertFractional(std::string_view text);
 double ConvertDecimal(std::string_view text);

@@ -15,13 +15,13 @@ RuntimeError::RuntimeError(int number, std::string description)
 
 std::string standardDescription(int number) {
     switch (number) {
-        case 5:
+        case errInvalidArgument:
             return "Invalid procedure call or argument";
-        case 6:
+        case errOverflow:
             return "Overflow";
-        case 11:
+        case errDivisionByZero:
             return "Division by zero";
-        case 13:
+        case errTypeMismatch:
             return "Type mismatch";
         default:
             return "Application-defined or object-defined error";

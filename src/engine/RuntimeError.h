@@ -9,12 +9,16 @@
 
 namespace plumbrule {
 
-// The numbered run-time errors of the calculator, in one numbering:
-//   5  an invalid argument (a piece of text cut with a negative length)
-//   6  overflow, or a value out of range
-//   11 division by zero
-//   13 text that is not a number
-//   100 an unfinished fraction
+// The numbered run-time errors of the calculator, in one numbering. The
+// numbers are shown to the user ("Error 13: Invalid input."), so they never change.
+enum ErrorNumber : int {
+    errInvalidArgument = 5,  // a piece of text cut with a negative length, an unknown operation
+    errOverflow = 6,         // overflow, or a value out of range
+    errDivisionByZero = 11,
+    errTypeMismatch = 13,         // text that is not a number
+    errUnfinishedFraction = 100,  // a fraction dash without its bar
+};
+
 // Thrown by the engine, caught only where errors are trapped (DoMath, the
 // stair calculate button, start-up steps, history load and export).
 class RuntimeError : public std::runtime_error {

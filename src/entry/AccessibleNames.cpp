@@ -43,6 +43,10 @@ constexpr std::array kHistoryWindow{
     Entry{"Text1", "History tape"},
 };
 
+constexpr std::array kAboutWindow{
+    Entry{"cmdOK", "OK"},
+};
+
 constexpr std::array kStairWindow{
     Entry{"optStair_0", "Calculate for risers"}, Entry{"optStair_1", "Calculate for treads"},
     Entry{"Text1_0", "Maximum riser height"},    Entry{"Text1_1", "Number of risers"},
@@ -72,6 +76,7 @@ std::optional<std::string> accessibleNameOf(std::string_view window, std::string
     }
     if (window == "frmHistory") return find(kHistoryWindow, control);
     if (window == "frmStair") return find(kStairWindow, control);
+    if (window == "frmAbout") return find(kAboutWindow, control);
     return std::nullopt;
 }
 

@@ -137,7 +137,7 @@ void Calculator::operatorKey(std::int32_t op) {
     if (!state_.blnOperatorKeyed) state_.display = DoMath(state_.evaluator.lngPendingOp);
     state_.blnNewExpresion = true;
     state_.evaluator.lngPendingOp = op;
-    state_.indicator = op;
+    state_.indicator = IndicatorFor(op);
 }
 
 void Calculator::recall(const std::string& text) {

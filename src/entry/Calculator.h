@@ -23,24 +23,48 @@ enum IndicatorImage : int {
     imgBlank = 5,
 };
 
+// The picture that shows a pending operation: the four operators have their
+// sign, no operation the blank picture.
+constexpr IndicatorImage IndicatorFor(std::int32_t op) {
+    switch (op) {
+        case opAdd:
+            return imgAdd;
+        case opSubtract:
+            return imgSubtract;
+        case opMultiply:
+            return imgMultiply;
+        case opDivide:
+            return imgDivide;
+        default:
+            return imgBlank;
+    }
+}
+
+// The last completed keyboard action, kept by the keyboard map.
+enum LastAction : std::int16_t {
+    actOperator = 0,  // an operator key
+    actEnter = 1,
+    actClearAll = 2,  // clear all by Delete on an empty display
+};
+
 // Everything the main window's calculator keeps between events.
 struct CalculatorState {
-    std::string display = "0";        // caption of lblDisplay
-    int indicator = imgBlank;         // picture shown in Picture1
-    bool blnNewExpresion = true;      // the next digit, point or fraction replaces the display
-    bool blnFractionEntry = false;    // a fraction is begun: divide appends "/"
-    bool blnOperatorKeyed = false;    // the last key typed was an operator key
-    std::int16_t intLastAction = 0;   // keyboard: 0 operator, 1 Enter, 2 clear all by Delete
-    bool blnNewNumber = false;        // keyboard: a new number begun since Enter / clear all
-    EvaluatorState evaluator;         // dblTotal, lngPendingOp
-    DisplayOptions options;           // mirrors the options panel
+    std::string display = "0";      // caption of lblDisplay
+    int indicator = imgBlank;       // picture shown in Picture1
+    bool blnNewExpresion = true;    // the next digit, point or fraction replaces the display
+    bool blnFractionEntry = false;  // a fraction is begun: divide appends "/"
+    bool blnOperatorKeyed = false;  // the last key typed was an operator key
+    LastAction intLastAction = actOperator;  // keyboard only
+    bool blnNewNumber = false;               // keyboard: a new number begun since Enter / clear all
+    EvaluatorState evaluator;                // dblTotal, lngPendingOp
+    DisplayOptions options;                  // mirrors the options panel
 };
 
 // The entry editor and the evaluator's buttons, as plain operations on the
 // state. The window forwards each click here, then renders the state and
 // gives the keyboard focus back to itself.
 class Calculator {
-public:
+  public:
     explicit Calculator(MessageDialog& messages);
 
     CalculatorState& state() { return state_; }
@@ -73,7 +97,7 @@ public:
     // error in a critical message box and clearing all.
     std::string DoMath(std::int32_t op);
 
-private:
+  private:
     void operatorKey(std::int32_t op);
     // Clears the display for a new operand: blnNewExpresion off,
     // blnOperatorKeyed off, blnNewNumber on.

@@ -118,13 +118,13 @@ void KeyboardMap::operatorKey(void (Calculator::*operation)(), std::int32_t op) 
     if (pending != opNone && state.blnOperatorKeyed) {
         // A1: a second operator in a row only swaps the pending operation.
         (calculator_.*operation)();
-        record("ChangeOp");
+        RecordOperatorChange(history_.tape(), state.evaluator.lngPendingOp);
     } else if (pending != opNone) {
         // A2: the operand, the intermediate result and the new operator.
         record(D);
         (calculator_.*operation)();
         record(kCRLF + "= " + state.display + kCRLF + S);
-    } else if (history_.tape().empty() || state.intLastAction == 2) {
+    } else if (history_.tape().empty() || state.intLastAction == actClearAll) {
         // B1: a fresh tape or just after clear all.
         record(D + kCRLF + S);
         (calculator_.*operation)();
@@ -137,20 +137,20 @@ void KeyboardMap::operatorKey(void (Calculator::*operation)(), std::int32_t op) 
         record(kCRLF + S);
         (calculator_.*operation)();
     }
-    state.intLastAction = 0;
+    state.intLastAction = actOperator;
     state.blnOperatorKeyed = true;
 }
 
 void KeyboardMap::enterKey() {
     CalculatorState& state = calculator_.state();
-    if (state.evaluator.lngPendingOp >= 1) {
+    if (state.evaluator.lngPendingOp >= opAdd) {
         record(state.display);
         calculator_.cmdEquals_Click();
         record(kCRLF + "= " + state.display);
     } else {
         calculator_.cmdEquals_Click();
     }
-    state.intLastAction = 1;
+    state.intLastAction = actEnter;
     state.blnOperatorKeyed = false;
     state.blnNewNumber = false;
 }
@@ -164,7 +164,7 @@ void KeyboardMap::deleteKey() {
     }
     calculator_.cmdAC_Click();
     record(kCRLF + "clr" + kCRLF + kCRLF);
-    state.intLastAction = 2;
+    state.intLastAction = actClearAll;
     state.blnOperatorKeyed = false;
     state.blnNewNumber = false;
 }
@@ -179,7 +179,7 @@ void KeyboardMap::divideKey() {
     } else {
         operatorKey(&Calculator::cmdDivide_Click, opDivide);
     }
-    state.intLastAction = 0;
+    state.intLastAction = actOperator;
     state.blnFractionEntry = false;
 }
 

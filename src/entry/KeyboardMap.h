@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/VirtualKey.h"
+
 namespace plumbrule {
 
 class Calculator;
@@ -19,36 +21,6 @@ class HistoryAccess {
     virtual ~HistoryAccess() = default;
     virtual HistoryTape& tape() = 0;
 };
-
-// Virtual-key codes of the keys the calculator knows (US layout).
-enum VirtualKey : int {
-    vkBack = 8,
-    vkReturn = 13,
-    vkShift = 16,
-    vkControl = 17,
-    vkMenu = 18,  // Alt
-    vkDelete = 46,
-    vk0 = 48,
-    vk8 = 56,
-    vk9 = 57,
-    vkF = 70,
-    vkN = 78,
-    vkNumpad0 = 96,
-    vkNumpad9 = 105,
-    vkMultiply = 106,
-    vkAdd = 107,
-    vkSubtract = 109,
-    vkDecimal = 110,
-    vkDivide = 111,
-    vkOemPlus = 187,    // = and +
-    vkOemMinus = 189,   // - and _
-    vkOemPeriod = 190,  // . and >
-    vkOem2 = 191,       // / and ?
-    vkOem7 = 222,       // ' and "
-};
-
-// The modifier mask of a key press: added together.
-enum ShiftMask : int { maskShift = 1, maskCtrl = 2, maskAlt = 4 };
 
 // The calculator's whole keyboard interface: maps a key press onto the entry
 // editor and the evaluator, types digits itself, keeps blnOperatorKeyed,

@@ -5,7 +5,6 @@
 #include "entry/PasteNormaliser.h"
 
 #include <cmath>
-#include <exception>
 #include <string>
 
 #include "engine/Parser.h"
@@ -309,11 +308,8 @@ std::optional<std::string> rewrite(std::string_view plain) {
 
 // Readable: the parser turns it into a finite number of inches.
 bool isReadable(const std::string& text) {
-    try {
-        return std::isfinite(ConvertInput(text, DetType(text)));
-    } catch (const std::exception&) {
-        return false;
-    }
+    const auto inches = TryConvertInput(text);
+    return inches && std::isfinite(*inches);
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 #include "entry/Readouts.h"
 
 #include <cmath>
-#include <exception>
 #include <optional>
 
 #include "engine/DisplayOptions.h"
 #include "engine/Formatter.h"
 #include "engine/NumberText.h"
 #include "engine/Parser.h"
+#include "engine/RuntimeError.h"
 
 namespace plumbrule {
 
@@ -21,12 +21,9 @@ constexpr double kMillimetresPerInch = 25.4;
 constexpr int kDecimalPlaces = 4;
 
 std::optional<double> valueOf(std::string_view displayText) {
-    try {
-        const double inches = ConvertInput(displayText, DetType(displayText));
-        if (std::isfinite(inches)) return inches;
-    } catch (const std::exception&) {
-    }
-    return std::nullopt;
+    const auto inches = TryConvertInput(displayText);
+    if (!inches || !std::isfinite(*inches)) return std::nullopt;
+    return inches;
 }
 
 // One readout; a form the formatter cannot write for this value is left out.
@@ -34,7 +31,7 @@ template <typename Write>
 void add(std::vector<Readout>& readouts, ReadoutKind kind, const char* label, Write write) {
     try {
         readouts.push_back({kind, label, write()});
-    } catch (const std::exception&) {
+    } catch (const RuntimeError&) {
     }
 }
 

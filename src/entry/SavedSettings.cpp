@@ -8,7 +8,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <exception>
 #include <limits>
 
 #include "engine/NumberText.h"
@@ -19,21 +18,9 @@ namespace {
 
 // The number a saved text stands for, or none when it is not a finite number.
 std::optional<double> readNumber(const std::string& text) {
-    try {
-        const double value = number(text);
-        if (!std::isfinite(value)) return std::nullopt;
-        return value;
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
-}
-
-std::optional<std::int32_t> readWhole(const std::string& text) {
-    try {
-        return whole(text);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    const auto value = tryNumber(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return value;
 }
 
 std::string trimmedLower(const std::string& text) {
@@ -83,14 +70,14 @@ int ReadOutput(const std::string& text) {
 }
 
 std::optional<int> ReadListPosition(const std::string& text, int count) {
-    const auto position = readWhole(text);
+    const auto position = tryWhole(text);
     if (!position || *position < 0 || *position >= count) return std::nullopt;
     return *position;
 }
 
 std::int32_t ReadListCount(const SettingsStore::Value& value) {
     if (!value.exists) return defaultListCount;
-    const auto count = readWhole(value.text);
+    const auto count = tryWhole(value.text);
     if (!count || *count < 1) return defaultListCount;
     return *count;
 }

@@ -5,18 +5,13 @@
 #include "history/HistoryPlacement.h"
 
 #include "engine/NumberText.h"
-#include "engine/RuntimeError.h"
 
 namespace plumbrule {
 
 std::optional<int> ReadHistoryCoordinate(const SettingsStore::Value& value) {
-    try {
-        const std::int32_t twips = whole(value.text);
-        if (twips < -32768 || twips > 32767) return std::nullopt;
-        return twips;
-    } catch (const RuntimeError&) {
-        return std::nullopt;
-    }
+    const auto twips = tryWhole(value.text);
+    if (!twips || *twips < -32768 || *twips > 32767) return std::nullopt;
+    return *twips;
 }
 
 std::string HistoryCoordinateText(int twips) {

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "engine/Evaluator.h"
+
 namespace plumbrule {
 
 void HistoryTape::append(std::string_view text) {
@@ -33,22 +35,26 @@ void HistoryTape::moveCaretToEnd() {
 
 std::string_view OperatorToken(std::int32_t op) {
     switch (op) {
-        case 1:
+        case opAdd:
             return "+ ";
-        case 2:
+        case opSubtract:
             return "- ";
-        case 3:
+        case opMultiply:
             return "* ";
-        case 4:
+        case opDivide:
             return "/ ";
         default:
             return "";
     }
 }
 
+void RecordOperatorChange(HistoryTape& tape, std::int32_t lngPendingOp) {
+    tape.replaceLastTwo(OperatorToken(lngPendingOp));
+}
+
 void RecordHistory(HistoryTape& tape, std::string_view entry, std::int32_t lngPendingOp) {
     if (entry == "ChangeOp") {
-        tape.replaceLastTwo(OperatorToken(lngPendingOp));
+        RecordOperatorChange(tape, lngPendingOp);
     } else {
         tape.append(entry);
     }

@@ -65,12 +65,16 @@ class HistoryTape {
 // 4 "/ "; any other code has none ("").
 std::string_view OperatorToken(std::int32_t op);
 
-// RecordHistory(tape, entry, lngPendingOp): the only writer of the tape.
-// The entry "ChangeOp" (exact) replaces the last two characters of the tape by
-// the token of lngPendingOp (a code outside 1..4 only shortens the tape);
-// every other entry is appended unchanged.
-//   tape "5\r\n+ ", RecordHistory(tape, "ChangeOp", opSubtract) -> "5\r\n- "
+// RecordOperatorChange(tape, lngPendingOp): a second operator key in a row
+// replaces the last two characters of the tape (the old token) by the token of
+// lngPendingOp; a code outside 1..4 only shortens the tape.
+//   tape "5\r\n+ ", RecordOperatorChange(tape, opSubtract) -> "5\r\n- "
+void RecordOperatorChange(HistoryTape& tape, std::int32_t lngPendingOp);
+
+// RecordHistory(tape, entry, lngPendingOp): appends the entry unchanged. The
+// word "ChangeOp" (exact) is kept as the old spelling of RecordOperatorChange.
 //   tape "5",       RecordHistory(tape, "\r\n+ ", 0)            -> "5\r\n+ "
+//   tape "5\r\n+ ", RecordHistory(tape, "ChangeOp", opSubtract) -> "5\r\n- "
 void RecordHistory(HistoryTape& tape, std::string_view entry, std::int32_t lngPendingOp);
 
 }  // namespace plumbrule

@@ -53,7 +53,6 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     setCentralWidget(client);
     Text1_ = new QPlainTextEdit(client);
     Text1_->setObjectName("Text1");
-    Text1_->setAccessibleName("History tape");
     Text1_->setReadOnly(true);
     // Locked against typing, but the tape can be selected, by mouse or by
     // keyboard, and copied (Ctrl+C, or Copy in its right-click menu).

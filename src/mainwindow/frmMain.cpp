@@ -14,14 +14,15 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <cmath>
-#include <exception>
 
 #include "about/frmAbout.h"
+#include "engine/RuntimeError.h"
 #include "entry/AccessibleNames.h"
 #include "entry/SavedSettings.h"
 #include "history/frmHistory.h"
 #include "mainwindow/DisplayExtras.h"
 #include "mainwindow/DisplayLabel.h"
+#include "mainwindow/MainLayout.h"
 #include "mainwindow/SettingsNames.h"
 #include "memory/MemoryList.h"
 #include "memory/MemoryPictures.h"
@@ -40,32 +41,14 @@ namespace plumbrule {
 
 namespace {
 
-// The window as designed, in twips. The outer heights (3255 with the options
-// panel shown, 2215 folded) include the caption and borders of the system the
-// window was designed on: 3255 outer against the designed client height of
-// 2910 leaves 345 twips for them. Qt sizes the client area and the window
-// manager adds its own frame, so the client heights are the outer heights
-// less those 345 twips: 2910 (194 px) shown and 1870 (125 px) folded, which
-// leaves the top edge of the options frame just visible, as on the original.
-constexpr int clientWidthTwips = 4470;
-constexpr int outerHeightShownTwips = 3255;
-constexpr int outerHeightFoldedTwips = 2215;
-constexpr int captionAndBorderTwips = 345;
-
-// The keypad rows and columns.
-constexpr int row1 = 540, row2 = 855, row3 = 1170, row4 = 1485;
-constexpr int keyWidth = 330, keyHeight = 285;
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
-}
-
-// Runs one start-up step in skip mode: a step that fails is left out silently.
+// Runs one start-up step in skip mode: a step that fails with a numbered
+// error is left out silently. Anything else (no memory, a fault of the
+// program) is no bad saved value and goes on up.
 template <typename Step>
 void skipOnFailure(Step&& step) {
     try {
         step();
-    } catch (const std::exception&) {
+    } catch (const RuntimeError&) {
     }
 }
 
@@ -116,7 +99,7 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
     defaultFont.setPointSizeF(8);
     setFont(defaultFont);
     // As designed the panel is shown; start-up sets the saved state.
-    setFixedSize(Pixels(clientWidthTwips), shownClientHeight());
+    setFixedSize(Pixels(main_layout::clientWidthTwips), shownClientHeight());
     createControls();
     connectHandlers();
     setWindowIcon(programIcon());
@@ -131,40 +114,32 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
 frmMain::~frmMain() = default;
 
 int frmMain::shownClientHeight() {
-    return Pixels(outerHeightShownTwips - captionAndBorderTwips);
+    return Pixels(main_layout::outerHeightShownTwips - main_layout::captionAndBorderTwips);
 }
 
 int frmMain::foldedClientHeight() {
-    return Pixels(outerHeightFoldedTwips - captionAndBorderTwips);
+    return Pixels(main_layout::outerHeightFoldedTwips - main_layout::captionAndBorderTwips);
 }
 
-QPushButton* frmMain::addButton(const char* name, const QString& caption, int left, int top,
-                                int width, const QString& toolTip, const QString& accessibleName) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(twipsRect(left, top, width, keyHeight));
-    // Buttons never take the keyboard focus: Enter must reach the keyboard
-    // map only, never click a button as well.
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
-    if (!toolTip.isEmpty()) button->setToolTip(toolTip);
-    button->setAccessibleName(accessibleName.isEmpty() ? caption : accessibleName);
-    return button;
+template <typename Widget>
+Widget* frmMain::made(const char* name) const {
+    auto* found = findChild<Widget*>(QLatin1String(name));
+    Q_ASSERT(found);
+    return found;
 }
 
 void frmMain::createControls() {
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(twipsRect(60, 90, 345, 330));
+    BuildLayout(*this, main_layout::controls,
+                [](const ControlPlace&, QWidget* parent) { return new DisplayLabel(parent); });
+
+    Picture1 = made<QLabel>("Picture1");
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setProperty("picture", imgBlank);
     Picture1->setPixmap(IndicatorImage(imgBlank, devicePixelRatioF()));
     Picture1->setAccessibleName(indicatorName(imgBlank));
 
-    lblDisplay = new DisplayLabel(this);
-    lblDisplay->setObjectName(QStringLiteral("lblDisplay"));
-    lblDisplay->setGeometry(twipsRect(405, 90, 3975, 330));
+    lblDisplay = made<DisplayLabel>("lblDisplay");
     QFont displayFont(QStringLiteral("Sans Serif"), 12, QFont::Bold);
     displayFont.setStyleHint(QFont::SansSerif);
     lblDisplay->setFont(displayFont);
@@ -174,62 +149,35 @@ void frmMain::createControls() {
     lblDisplay->setPalette(displayColours);
     lblDisplay->setAutoFillBackground(true);
 
-    const QString inchTip = QStringLiteral("Inches Keyboard = \" ");
-    cmdNum[1] = addButton("cmdNum_1", QStringLiteral("1"), 90, row1, keyWidth);
-    cmdNum[2] = addButton("cmdNum_2", QStringLiteral("2"), 450, row1, keyWidth);
-    cmdNum[3] = addButton("cmdNum_3", QStringLiteral("3"), 810, row1, keyWidth);
-    cmdDivide = addButton("cmdDivide", QStringLiteral("/"), 1215, row1, keyWidth,
-                          QStringLiteral("Divide"), QStringLiteral("Divide"));
-    cmdFeet = addButton("cmdFeet", QStringLiteral("ft"), 1620, row1, keyWidth,
-                        QStringLiteral("Feet Keyboard = ' "), QStringLiteral("Feet"));
-    cmdBack =
-        addButton("cmdBack", QStringLiteral(">"), 2070, row1, 375,
-                  QStringLiteral("Backspace - Keyboard = Backspace "), QStringLiteral("Backspace"));
-    cmdDelete = addButton("cmdDelete", QStringLiteral("CE"), 2520, row1, 375,
-                          QStringLiteral("Clear Expresion - Keyboard = Del "),
-                          QStringLiteral("Clear entry"));
-    cmdAC =
-        addButton("cmdAC", QStringLiteral("C"), 2970, row1, 375,
-                  QStringLiteral("Clear All - Keyboard = Del Del "), QStringLiteral("Clear all"));
-    cmdHistory = addButton("cmdHistory", QStringLiteral("History"), 3510, row1, 870,
-                           QStringLiteral("Click to display/hide history list"));
-
-    cmdNum[4] = addButton("cmdNum_4", QStringLiteral("4"), 90, row2, keyWidth);
-    cmdNum[5] = addButton("cmdNum_5", QStringLiteral("5"), 450, row2, keyWidth);
-    cmdNum[6] = addButton("cmdNum_6", QStringLiteral("6"), 810, row2, keyWidth);
-    cmdMultiply = addButton("cmdMultiply", QStringLiteral("*"), 1215, row2, keyWidth,
-                            QStringLiteral("Multiply"), QStringLiteral("Multiply"));
-    cmdInches = addButton("cmdInches", QStringLiteral("in"), 1620, row2, keyWidth, inchTip,
-                          QStringLiteral("Inches"));
-    cmdStair = addButton("cmdStair", QStringLiteral("Stair Calculator"), 2070, row2, 1275);
-    cmdStore = addButton("cmdStore", QStringLiteral("Store"), 3510, row2, 870,
-                         QStringLiteral("Store the value currently in the display"));
-
-    cmdNum[7] = addButton("cmdNum_7", QStringLiteral("7"), 90, row3, keyWidth);
-    cmdNum[8] = addButton("cmdNum_8", QStringLiteral("8"), 450, row3, keyWidth);
-    cmdNum[9] = addButton("cmdNum_9", QStringLiteral("9"), 810, row3, keyWidth);
-    cmdSubtract = addButton("cmdSubtract", QStringLiteral("-"), 1215, row3, keyWidth,
-                            QStringLiteral("Subtract"), QStringLiteral("Subtract"));
-    cmdFraction =
-        addButton("cmdFraction", QStringLiteral("Fr"), 1620, row3, keyWidth,
-                  QStringLiteral("Begin a fraction - Keyboard = F "), QStringLiteral("Fraction"));
-    cmdRecall = addButton("cmdRecall", QStringLiteral("Recall"), 3510, row3, 870,
-                          QStringLiteral("Recall a stored value"));
-
-    cmdNum[0] = addButton("cmdNum_0", QStringLiteral("0"), 90, row4, keyWidth);
-    cmdNeg = addButton("cmdNeg", QStringLiteral("-/+"), 450, row4, keyWidth,
-                       QStringLiteral("Negative/Positive - Keyboard = N "),
-                       QStringLiteral("Negative/Positive"));
-    cmdDot =
-        addButton("cmdDot", QStringLiteral("."), 810, row4, keyWidth, {}, QStringLiteral("Point"));
-    cmdAdd = addButton("cmdAdd", QStringLiteral("+"), 1215, row4, keyWidth, QStringLiteral("Add"),
-                       QStringLiteral("Add"));
-    cmdEquals = addButton("cmdEquals", QStringLiteral("="), 1620, row4, keyWidth,
-                          QStringLiteral("Caculate - Keyboard=Enter "), QStringLiteral("Equals"));
-    cmdOptions = addButton("cmdOptions", QStringLiteral("Hide Options"), 2070, row4, 1275, {},
-                           QStringLiteral("Options"));
-    cmdAbout = addButton("cmdAbout", QStringLiteral("About"), 3510, row4, 870,
-                         QStringLiteral("Dislplay information about Plumbrule"));
+    for (int digit = 0; digit < 10; ++digit) {
+        const QByteArray name = "cmdNum_" + QByteArray::number(digit);
+        cmdNum[static_cast<std::size_t>(digit)] = made<QPushButton>(name.constData());
+    }
+    cmdDivide = made<QPushButton>("cmdDivide");
+    cmdFeet = made<QPushButton>("cmdFeet");
+    cmdBack = made<QPushButton>("cmdBack");
+    cmdDelete = made<QPushButton>("cmdDelete");
+    cmdAC = made<QPushButton>("cmdAC");
+    cmdHistory = made<QPushButton>("cmdHistory");
+    cmdMultiply = made<QPushButton>("cmdMultiply");
+    cmdInches = made<QPushButton>("cmdInches");
+    cmdStair = made<QPushButton>("cmdStair");
+    cmdStore = made<QPushButton>("cmdStore");
+    cmdSubtract = made<QPushButton>("cmdSubtract");
+    cmdFraction = made<QPushButton>("cmdFraction");
+    cmdRecall = made<QPushButton>("cmdRecall");
+    cmdNeg = made<QPushButton>("cmdNeg");
+    cmdDot = made<QPushButton>("cmdDot");
+    cmdAdd = made<QPushButton>("cmdAdd");
+    cmdEquals = made<QPushButton>("cmdEquals");
+    cmdOptions = made<QPushButton>("cmdOptions");
+    cmdAbout = made<QPushButton>("cmdAbout");
+    // Buttons never take the keyboard focus: Enter must reach the keyboard
+    // map only, never click a button as well.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+    }
 
     QFont keypadFont(QStringLiteral("Arial"));
     keypadFont.setPointSizeF(8.25);
@@ -240,30 +188,13 @@ void frmMain::createControls() {
         key->setFont(keypadFont);
     }
 
-    Frame1 = new QGroupBox(QStringLiteral("Output Format"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(90, 1845, 4290, 960));
+    Frame1 = made<QGroupBox>("Frame1");
     Frame1->setFocusPolicy(Qt::NoFocus);
-
-    optOutput[0] = new QRadioButton(QStringLiteral("Fractional"), Frame1);
-    optOutput[0]->setObjectName(QStringLiteral("optOutput_0"));
-    optOutput[0]->setGeometry(twipsRect(135, 225, 1185, 195));
-    optOutput[1] = new QRadioButton(QStringLiteral("Decimal"), Frame1);
-    optOutput[1]->setObjectName(QStringLiteral("optOutput_1"));
-    optOutput[1]->setGeometry(twipsRect(1440, 225, 960, 195));
-
-    Label1 = new QLabel(QStringLiteral("Round to nearest"), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(2475, 225, 1410, 195));
-
-    cmbFormat = new QComboBox(Frame1);
-    cmbFormat->setObjectName(QStringLiteral("cmbFormat"));
-    cmbFormat->setGeometry(twipsRect(135, 495, 2220, 315));
-    cmbFormat->setAccessibleName(QStringLiteral("Format"));
-    cmbRound = new QComboBox(Frame1);
-    cmbRound->setObjectName(QStringLiteral("cmbRound"));
-    cmbRound->setGeometry(twipsRect(2475, 495, 1680, 315));
-    cmbRound->setAccessibleName(QStringLiteral("Round to nearest"));
+    optOutput[0] = made<QRadioButton>("optOutput_0");
+    optOutput[1] = made<QRadioButton>("optOutput_1");
+    Label1 = made<QLabel>("Label1");
+    cmbFormat = made<QComboBox>("cmbFormat");
+    cmbRound = made<QComboBox>("cmbRound");
     for (QWidget* control :
          {static_cast<QWidget*>(optOutput[0]), static_cast<QWidget*>(optOutput[1]),
           static_cast<QWidget*>(cmbFormat), static_cast<QWidget*>(cmbRound)}) {

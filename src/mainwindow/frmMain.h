@@ -43,7 +43,8 @@ class SettingsStore;
 //
 // Controls carry their documented names as objectName ("lblDisplay",
 // "Picture1", "cmdNum_0".."cmdNum_9", "cmdAdd", "optOutput_0", "cmbFormat",
-// "Frame1" ...). Positions are the designed twips divided by 15.
+// "Frame1" ...); their places, captions and tooltips are the table of
+// mainwindow/MainLayout.h.
 //
 // Every key pressed anywhere in the window reaches Form_KeyDown first (an
 // application event filter), which keeps the history tape; the tape lives as
@@ -140,8 +141,9 @@ class frmMain : public QWidget, private HistoryAccess {
 
   private:
     void createControls();
-    QPushButton* addButton(const char* name, const QString& caption, int left, int top, int width,
-                           const QString& toolTip = {}, const QString& accessibleName = {});
+    // The control `name` that createControls made from the layout table.
+    template <typename Widget>
+    Widget* made(const char* name) const;
     void connectHandlers();
     // After a button's handler ran on the calculator: show the state, take the focus.
     void finishClick();

@@ -6,36 +6,38 @@
 
 #include <QKeyEvent>
 
+#include "platform/VirtualKey.h"
+
 namespace plumbrule {
 
 namespace {
 
 int modifierMask(Qt::KeyboardModifiers modifiers) {
     int mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= 1;
-    if (modifiers & Qt::ControlModifier) mask |= 2;
-    if (modifiers & Qt::AltModifier) mask |= 4;
+    if (modifiers & Qt::ShiftModifier) mask |= maskShift;
+    if (modifiers & Qt::ControlModifier) mask |= maskCtrl;
+    if (modifiers & Qt::AltModifier) mask |= maskAlt;
     return mask;
 }
 
 // Keys of the numeric keypad (Num Lock on, and the keys it has without it).
 int keypadCode(int key) {
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return 96 + (key - Qt::Key_0);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return vkNumpad0 + (key - Qt::Key_0);
     switch (key) {
         case Qt::Key_Asterisk:
-            return 106;
+            return vkMultiply;
         case Qt::Key_Plus:
-            return 107;
+            return vkAdd;
         case Qt::Key_Minus:
-            return 109;
+            return vkSubtract;
         case Qt::Key_Period:
         case Qt::Key_Comma:
-            return 110;  // the decimal key of any layout
+            return vkDecimal;  // the decimal key of any layout
         case Qt::Key_Slash:
-            return 111;
+            return vkDivide;
         case Qt::Key_Enter:
         case Qt::Key_Return:
-            return 13;
+            return vkReturn;
         default:
             return -1;  // a key that is the same on and off the keypad
     }
@@ -45,25 +47,25 @@ int keypadCode(int key) {
 int digitRowSymbolCode(int key) {
     switch (key) {
         case Qt::Key_ParenRight:
-            return 48;
+            return vk0;
         case Qt::Key_Exclam:
-            return 49;
+            return vk0 + 1;
         case Qt::Key_At:
-            return 50;
+            return vk0 + 2;
         case Qt::Key_NumberSign:
-            return 51;
+            return vk0 + 3;
         case Qt::Key_Dollar:
-            return 52;
+            return vk0 + 4;
         case Qt::Key_Percent:
-            return 53;
+            return vk0 + 5;
         case Qt::Key_AsciiCircum:
-            return 54;
+            return vk0 + 6;
         case Qt::Key_Ampersand:
-            return 55;
+            return vk0 + 7;
         case Qt::Key_Asterisk:
-            return 56;
+            return vk8;
         case Qt::Key_ParenLeft:
-            return 57;
+            return vk9;
         default:
             return 0;
     }
@@ -74,93 +76,93 @@ int punctuationCode(int key) {
     switch (key) {
         case Qt::Key_Semicolon:
         case Qt::Key_Colon:
-            return 186;
+            return vkOem1;
         case Qt::Key_Equal:
         case Qt::Key_Plus:
-            return 187;
+            return vkOemPlus;
         case Qt::Key_Comma:
         case Qt::Key_Less:
-            return 188;
+            return vkOemComma;
         case Qt::Key_Minus:
         case Qt::Key_Underscore:
-            return 189;
+            return vkOemMinus;
         case Qt::Key_Period:
         case Qt::Key_Greater:
-            return 190;
+            return vkOemPeriod;
         case Qt::Key_Slash:
         case Qt::Key_Question:
-            return 191;
+            return vkOem2;
         case Qt::Key_QuoteLeft:
         case Qt::Key_AsciiTilde:
-            return 192;
+            return vkOem3;
         case Qt::Key_BracketLeft:
         case Qt::Key_BraceLeft:
-            return 219;
+            return vkOem4;
         case Qt::Key_Backslash:
         case Qt::Key_Bar:
-            return 220;
+            return vkOem5;
         case Qt::Key_BracketRight:
         case Qt::Key_BraceRight:
-            return 221;
+            return vkOem6;
         case Qt::Key_Apostrophe:
         case Qt::Key_QuoteDbl:
-            return 222;
+            return vkOem7;
         default:
             return 0;
     }
 }
 
 int controlKeyCode(int key) {
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return vkF1 + (key - Qt::Key_F1);
     switch (key) {
         case Qt::Key_Backspace:
-            return 8;
+            return vkBack;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return 9;
+            return vkTab;
         case Qt::Key_Clear:
-            return 12;
+            return vkClear;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return 13;
+            return vkReturn;
         case Qt::Key_Pause:
-            return 19;
+            return vkPause;
         case Qt::Key_CapsLock:
-            return 20;
+            return vkCapital;
         case Qt::Key_Escape:
-            return 27;
+            return vkEscape;
         case Qt::Key_Space:
-            return 32;
+            return vkSpace;
         case Qt::Key_PageUp:
-            return 33;
+            return vkPrior;
         case Qt::Key_PageDown:
-            return 34;
+            return vkNext;
         case Qt::Key_End:
-            return 35;
+            return vkEnd;
         case Qt::Key_Home:
-            return 36;
+            return vkHome;
         case Qt::Key_Left:
-            return 37;
+            return vkLeft;
         case Qt::Key_Up:
-            return 38;
+            return vkUp;
         case Qt::Key_Right:
-            return 39;
+            return vkRight;
         case Qt::Key_Down:
-            return 40;
+            return vkDown;
         case Qt::Key_Print:
-            return 44;
+            return vkSnapshot;
         case Qt::Key_Insert:
-            return 45;
+            return vkInsert;
         case Qt::Key_Delete:
-            return 46;
+            return vkDelete;
         case Qt::Key_Meta:
-            return 91;
+            return vkLWin;
         case Qt::Key_Menu:
-            return 93;
+            return vkApps;
         case Qt::Key_NumLock:
-            return 144;
+            return vkNumLock;
         case Qt::Key_ScrollLock:
-            return 145;
+            return vkScroll;
         default:
             return 0;
     }
@@ -174,13 +176,13 @@ KeyPress TranslateKey(int qtKey, Qt::KeyboardModifiers modifiers) {
     // X11 reports a modifier's own press with or without its bit.
     switch (qtKey) {
         case Qt::Key_Shift:
-            return {16, mask | 1};
+            return {vkShift, mask | maskShift};
         case Qt::Key_Control:
-            return {17, mask | 2};
+            return {vkControl, mask | maskCtrl};
         case Qt::Key_Alt:
-            return {18, mask | 4};
+            return {vkMenu, mask | maskAlt};
         case Qt::Key_AltGr:
-            return {18, mask | 2 | 4};  // AltGr is Ctrl+Alt on a PC
+            return {vkMenu, mask | maskCtrl | maskAlt};  // AltGr is Ctrl+Alt on a PC
         default:
             break;
     }
@@ -189,8 +191,8 @@ KeyPress TranslateKey(int qtKey, Qt::KeyboardModifiers modifiers) {
         const int code = keypadCode(qtKey);
         if (code >= 0) return {code, mask};
     }
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return {48 + (qtKey - Qt::Key_0), mask};
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return {65 + (qtKey - Qt::Key_A), mask};
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return {vk0 + (qtKey - Qt::Key_0), mask};
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return {vkA + (qtKey - Qt::Key_A), mask};
     if (const int code = digitRowSymbolCode(qtKey)) return {code, mask};
     if (const int code = punctuationCode(qtKey)) return {code, mask};
     return {controlKeyCode(qtKey), mask};

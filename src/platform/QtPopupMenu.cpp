@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/AccessibleIds.h"
+#include "platform/Twips.h"
 
 namespace plumbrule {
 
@@ -48,7 +49,7 @@ void QtPopupMenu::rebuild() {
 void QtPopupMenu::ShowAt(std::int32_t x, std::int32_t y) {
     if (!menu_) return;
     rebuild();
-    const QPoint pixel(qRound(x / 15.0), qRound(y / 15.0));
+    const QPoint pixel(Pixels(x), Pixels(y));
     menu_->popup(owner_.mapToGlobal(pixel));
 }
 

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QRect>
 #include <cmath>
 
 // Window positions and sizes are kept in twips: 15 twips are one logical
@@ -14,11 +15,19 @@ namespace plumbrule {
 inline constexpr int twipsPerPixel = 15;
 
 // Pixels(540) -> 36; a size that is not a whole number of pixels rounds to
-// the nearest pixel: Pixels(1870) -> 125.
+// the nearest pixel: Pixels(1870) -> 125. (A whole number of twips never lies
+// half-way between two pixels.) Safe over the whole int range.
 constexpr int Pixels(int twips) {
-    return twips >= 0 ? (twips + twipsPerPixel / 2) / twipsPerPixel
-                      : -((-twips + twipsPerPixel / 2) / twipsPerPixel);
+    const int whole = twips / twipsPerPixel;
+    const int rest = twips % twipsPerPixel;
+    if (rest > twipsPerPixel / 2) return whole + 1;
+    if (rest < -(twipsPerPixel / 2)) return whole - 1;
+    return whole;
 }
+
+// Whole over the int range: a popup point far out still lands where the
+// division in double puts it.
+static_assert(Pixels(2147483647) == 143165576 && Pixels(-2147483647 - 1) == -143165577);
 
 // A saved position in twips as a whole number of pixels.
 inline int Pixels(float twips) {
@@ -27,6 +36,19 @@ inline int Pixels(float twips) {
 
 constexpr int Twips(int pixels) {
     return pixels * twipsPerPixel;
+}
+
+// A control's place as a window layout writes it, in twips.
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// PixelRect({405, 90, 3975, 330}) -> QRect(27, 6, 265, 22)
+inline QRect PixelRect(const TwipsRect& twips) {
+    return {Pixels(twips.left), Pixels(twips.top), Pixels(twips.width), Pixels(twips.height)};
 }
 
 }  // namespace plumbrule

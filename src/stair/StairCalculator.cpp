@@ -16,12 +16,9 @@ namespace plumbrule {
 
 namespace {
 
-constexpr int kOverflow = 6;
-constexpr int kDivisionByZero = 11;
-
 // A whole number as a 16-bit count; anything outside is an overflow.
 std::int16_t toCount(double wholeNumber) {
-    if (!(wholeNumber >= -32768.0 && wholeNumber <= 32767.0)) throw RuntimeError(kOverflow);
+    if (!(wholeNumber >= -32768.0 && wholeNumber <= 32767.0)) throw RuntimeError(errOverflow);
     return static_cast<std::int16_t>(wholeNumber);
 }
 
@@ -41,15 +38,15 @@ std::int16_t readCount(const std::string& boxText) {
 }
 
 double divide(double dividend, double divisor) {
-    if (divisor == 0.0) throw RuntimeError(dividend != 0.0 ? kDivisionByZero : kOverflow);
+    if (divisor == 0.0) throw RuntimeError(dividend != 0.0 ? errDivisionByZero : errOverflow);
     const double quotient = dividend / divisor;
-    if (!std::isfinite(quotient)) throw RuntimeError(kOverflow);
+    if (!std::isfinite(quotient)) throw RuntimeError(errOverflow);
     return quotient;
 }
 
 double multiply(double a, double b) {
     const double product = a * b;
-    if (!std::isfinite(product)) throw RuntimeError(kOverflow);
+    if (!std::isfinite(product)) throw RuntimeError(errOverflow);
     return product;
 }
 
@@ -60,7 +57,7 @@ void calcStep(double& step, std::int16_t& count, double overall, std::int32_t ln
     if (lngUnknown == 0) step = R10(divide(overall, count));
     double actual = R10(divide(overall, count));
     while (actual > step) {
-        if (count == 32767) throw RuntimeError(kOverflow);
+        if (count == 32767) throw RuntimeError(errOverflow);
         ++count;
         actual = R10(divide(overall, count));
     }
@@ -99,7 +96,7 @@ void StairCalculator::cmdCalculate_Click(const DisplayOptions& options) {
         calculate(options);
     } catch (const RuntimeError& error) {
         const int n = error.number();
-        messages_.show(n == kOverflow
+        messages_.show(n == errOverflow
                            ? std::string("Error : 6 - A value that has been entered is too large.")
                            : "Error: " + std::to_string(n) + " - " + standardDescription(n),
                        MessageIcon::Exclamation, "Error");

@@ -18,58 +18,13 @@
 #include "platform/AccessibleIds.h"
 #include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
+#include "platform/Twips.h"
 #include "stair/StairDiagram.h"
+#include "stair/StairLayout.h"
 
 namespace plumbrule {
 
 namespace {
-
-// Places are laid out in twips; 15 twips make one logical pixel.
-QRect twips(int left, int top, int width, int height) {
-    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
-}
-
-struct BoxPlace {
-    int left;
-    int top;
-    const char* caption;
-};
-
-// Inside the "Input Values" frame, indexed like the sides' values.
-constexpr std::array<BoxPlace, 3> kRiserBoxes{{{900, 675, "Max Riser Hieght"},
-                                               {2250, 1305, "Number of Risers"},
-                                               {3825, 1350, "Overall Hieght"}}};
-constexpr std::array<BoxPlace, 3> kTreadBoxes{{{270, 1260, "Max Tread Width"},
-                                               {1665, 1890, "Number of Treads"},
-                                               {1395, 2835, "Overall Width"}}};
-constexpr int kFrameWidth = 5100;
-
-// The run of spaces pushes the second sentence onto its own line.
-const QString kNote = QStringLiteral("Enter two of the three values to calculate the third.") +
-                      QString(64, QLatin1Char(' ')) +
-                      QStringLiteral("Note: All values must be in inches.");
-
-QLineEdit* makeBox(QWidget* frame, const QString& name, const BoxPlace& place) {
-    auto* box = new QLineEdit(frame);
-    box->setObjectName(name);
-    box->setGeometry(twips(place.left, place.top, 1005, 285));
-    box->setAccessibleName(QString::fromLatin1(place.caption));
-    // Each label sits just above its box.
-    auto* label = new QLabel(QString::fromLatin1(place.caption), frame);
-    label->setObjectName(QStringLiteral("Label") + name.mid(4));
-    label->setGeometry(
-        twips(place.left, place.top - 210, qMin(1700, kFrameWidth - place.left - 30), 210));
-    label->setBuddy(box);
-    return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, QRect place) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    button->setGeometry(place);
-    return button;
-}
 
 // An enabled box has the window-background colour, a disabled one the
 // button-face colour, as on the classic desktop.
@@ -94,14 +49,14 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
       currentOptions_(std::move(currentOptions)) {
     setObjectName(QStringLiteral("frmStair"));
     setWindowTitle(QStringLiteral("Stair Calculator"));
-    setFixedSize(twips(0, 0, 6795, 4545).size());
+    setFixedSize(PixelRect(stair_layout::client).size());
     // The layout is measured for an 8-point face, as the classic dialog font.
     QFont face = font();
     face.setPointSizeF(8);
     setFont(face);
-    buildInputFrame();
-    buildResultFrame();
-    buildRightColumn();
+    BuildLayout(*this, stair_layout::controls,
+                [](const ControlPlace&, QWidget* parent) { return new StairDiagram(parent); });
+    findControls();
     setFocusOrder();
     setWindowIcon(programIcon());
     ApplyAccessibleNames(*this, accessibleNameOf);
@@ -109,60 +64,35 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
     Form_Load();
 }
 
-void frmStair::buildInputFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Input Values"), this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(twips(90, 90, 5100, 3390));
-    // The drawing lies under the boxes.
-    auto* diagram = new StairDiagram(frame);
-    diagram->setObjectName(QStringLiteral("diagram"));
-    diagram->setGeometry(QRect(QPoint(0, 0), frame->size()));
+void frmStair::findControls() {
+    const auto made = [this](const QString& name) {
+        QWidget* found = findChild<QWidget*>(name);
+        Q_ASSERT(found);
+        return found;
+    };
     for (std::size_t index = 0; index < 3; ++index) {
-        const QString suffix = QStringLiteral("_%1").arg(index);
-        Text1_[index] = makeBox(frame, QStringLiteral("Text1") + suffix, kRiserBoxes[index]);
-        Text2_[index] = makeBox(frame, QStringLiteral("Text2") + suffix, kTreadBoxes[index]);
+        const QString suffix = QStringLiteral("%1").arg(index);
+        Text1_[index] = qobject_cast<QLineEdit*>(made(QStringLiteral("Text1_") + suffix));
+        Text2_[index] = qobject_cast<QLineEdit*>(made(QStringLiteral("Text2_") + suffix));
+        qobject_cast<QLabel*>(made(QStringLiteral("Label1_") + suffix))->setBuddy(Text1_[index]);
+        qobject_cast<QLabel*>(made(QStringLiteral("Label2_") + suffix))->setBuddy(Text2_[index]);
     }
-}
-
-void frmStair::buildResultFrame() {
-    auto* frame = new QGroupBox(QStringLiteral("Results"), this);
-    frame->setObjectName(QStringLiteral("Frame2"));
-    frame->setGeometry(twips(90, 3555, 5100, 870));
-    // No accessible name of their own: assistive technology reads the whole text.
-    lblRiser_ = new QLabel(frame);
-    lblRiser_->setObjectName(QStringLiteral("lblRiser"));
-    lblRiser_->setGeometry(twips(150, 270, 4800, 240));
-    lblTread_ = new QLabel(frame);
-    lblTread_->setObjectName(QStringLiteral("lblTread"));
-    lblTread_->setGeometry(twips(150, 540, 4800, 240));
-}
-
-void frmStair::buildRightColumn() {
-    auto* calculateFor = new QLabel(QStringLiteral("Calculate for:"), this);
-    calculateFor->setObjectName(QStringLiteral("lblCalculateFor"));
-    calculateFor->setGeometry(twips(5400, 225, 1350, 240));
-    const std::array<const char*, 2> captions{"Risers", "Treads"};
+    lblRiser_ = qobject_cast<QLabel*>(made(QStringLiteral("lblRiser")));
+    lblTread_ = qobject_cast<QLabel*>(made(QStringLiteral("lblTread")));
     for (std::size_t index = 0; index < 2; ++index) {
-        auto* option = new QRadioButton(QString::fromLatin1(captions[index]), this);
-        option->setObjectName(QStringLiteral("optStair_%1").arg(index));
-        option->setAccessibleName(option->text());
-        option->setGeometry(twips(5400, 495 + 270 * static_cast<int>(index), 1300, 255));
+        auto* option = qobject_cast<QRadioButton*>(made(QStringLiteral("optStair_%1").arg(index)));
         connect(option, &QRadioButton::toggled, this, [this, index](bool checked) {
             if (checked) optStair_Click(static_cast<int>(index));
         });
         optStair_[index] = option;
     }
-    auto* note = new QLabel(kNote, this);
-    note->setObjectName(QStringLiteral("lblNote"));
+    auto* note = qobject_cast<QLabel*>(made(QStringLiteral("lblNote")));
     note->setTextFormat(Qt::PlainText);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    note->setGeometry(twips(5310, 1485, 1365, 1455));
 
-    cmdCalculate_ = makeButton(this, QStringLiteral("cmdCalculate"), QStringLiteral("Claculate"),
-                               twips(5400, 3600, 1230, 375));
-    Command1_ = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Close"),
-                           twips(5400, 4095, 1230, 330));
+    cmdCalculate_ = qobject_cast<QPushButton*>(made(QStringLiteral("cmdCalculate")));
+    Command1_ = qobject_cast<QPushButton*>(made(QStringLiteral("Command1")));
     connect(cmdCalculate_, &QPushButton::clicked, this, &frmStair::cmdCalculate_Click);
     connect(Command1_, &QPushButton::clicked, this, &frmStair::Command1_Click);
 }

@@ -41,9 +41,9 @@ class frmStair : public QWidget {
 
   private:
     void Form_Load();
-    void buildInputFrame();
-    void buildResultFrame();
-    void buildRightColumn();
+    // Takes the controls the layout table made: member pointers, label
+    // buddies, the note's text form and the handlers.
+    void findControls();
     void setFocusOrder();
     void render();
 

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "about/AboutLayout.h"
+
 namespace plumbrule {
 namespace {
 
@@ -40,6 +42,14 @@ TEST(AboutWindow, ShowsTitleVersionAndDescription) {
     EXPECT_EQ(title.pointSize(), 12);
     EXPECT_EQ(control<QLabel>(about, "lblTitle")->palette().color(QPalette::WindowText),
               QColor(192, 0, 0));
+}
+
+TEST(AboutWindow, EveryControlSitsWhereTheLayoutTablePutsIt) {
+    frmAbout about;
+    for (const ControlPlace& row : about_layout::controls) {
+        const std::string name(row.name);
+        EXPECT_EQ(control<QWidget>(about, name.c_str())->geometry(), PixelRect(row.place)) << name;
+    }
 }
 
 TEST(AboutWindow, VersionComesFromTheProjectVersion) {

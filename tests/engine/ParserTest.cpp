@@ -96,5 +96,16 @@ TEST(Parser, FailingLeavesNothingHalfDone) {
     EXPECT_EQ(ConvertInput("5'3-1/2\"", itFractional), 63.5);
 }
 
+// The non-throwing reader agrees with the throwing one on every table row.
+TEST(Parser, TryConvertInputGivesNoneExactlyWhereReadingFails) {
+    for (const auto& row : readTable("parser_examples.tsv")) {
+        EXPECT_EQ(TryConvertInput(row.at(0)), ConvertInput(row.at(0), DetType(row.at(0))))
+            << row.at(0);
+    }
+    for (const auto& row : readTable("parser_errors.tsv")) {
+        EXPECT_EQ(TryConvertInput(row.at(0)), std::nullopt) << row.at(0);
+    }
+}
+
 }  // namespace
 }  // namespace plumbrule

@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         NameRow{"frmHistory", "Text1", "History tape"},
         NameRow{"frmStair", "Text1_0", "Maximum riser height"},
         NameRow{"frmStair", "Text2_1", "Number of treads"},
-        NameRow{"frmStair", "cmdCalculate", "Calculate"},
-        NameRow{"frmStair", "Command1", "Close"}));
+        NameRow{"frmStair", "cmdCalculate", "Calculate"}, NameRow{"frmStair", "Command1", "Close"},
+        NameRow{"frmAbout", "cmdOK", "OK"}));
 
 // The display labels keep their whole text as their accessible name, so
 // assistive technology and UI tests read exactly what they show.

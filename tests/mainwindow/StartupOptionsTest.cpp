@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWheelEvent>
+#include <stdexcept>
 
 #include "support/MainWindowFixture.h"
 
@@ -334,6 +335,18 @@ TEST_F(Options, DecimalForms) {
     EXPECT_EQ(display(), "5.2917'");
     select("cmbRound", 2);
     EXPECT_EQ(display(), "5.29'");
+}
+
+// Skip mode passes over bad saved values only: a fault that is no numbered
+// error, here a store that breaks down, is not swallowed.
+TEST(StartUpFaults, AFaultThatIsNoBadValueSurfaces) {
+    struct BrokenStore : FakeSettingsStore {
+        Value ReadValue(const std::string&) override { throw std::logic_error("store broke"); }
+    };
+    FakeMessageDialog messages;
+    BrokenStore settings;
+    frmMain window(messages, settings);
+    EXPECT_THROW(window.Form_Load(), std::logic_error);
 }
 
 }  // namespace

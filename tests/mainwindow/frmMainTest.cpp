@@ -10,6 +10,7 @@
 #include <QImage>
 
 #include "mainwindow/DisplayLabel.h"
+#include "mainwindow/MainLayout.h"
 #include "support/MainWindowFixture.h"
 
 namespace plumbrule::testing {
@@ -17,42 +18,18 @@ namespace {
 
 using Window = MainWindowTest;
 
-struct Placement {
-    const char* name;
-    int left, top, width, height;  // twips, relative to the client area or Frame1
-};
-
-// Every control at its designed place, 15 twips to the pixel.
+// Every control of the layout table at its place, 15 twips to the pixel, in
+// the window or in the frame the table puts it in.
 TEST_F(Window, ControlsSitAtTheirDesignedPlaces) {
     start();
-    const Placement controls[] = {
-        {"Picture1", 60, 90, 345, 330},        {"lblDisplay", 405, 90, 3975, 330},
-        {"cmdNum_1", 90, 540, 330, 285},       {"cmdNum_2", 450, 540, 330, 285},
-        {"cmdNum_3", 810, 540, 330, 285},      {"cmdDivide", 1215, 540, 330, 285},
-        {"cmdFeet", 1620, 540, 330, 285},      {"cmdBack", 2070, 540, 375, 285},
-        {"cmdDelete", 2520, 540, 375, 285},    {"cmdAC", 2970, 540, 375, 285},
-        {"cmdHistory", 3510, 540, 870, 285},   {"cmdNum_4", 90, 855, 330, 285},
-        {"cmdNum_5", 450, 855, 330, 285},      {"cmdNum_6", 810, 855, 330, 285},
-        {"cmdMultiply", 1215, 855, 330, 285},  {"cmdInches", 1620, 855, 330, 285},
-        {"cmdStair", 2070, 855, 1275, 285},    {"cmdStore", 3510, 855, 870, 285},
-        {"cmdNum_7", 90, 1170, 330, 285},      {"cmdNum_8", 450, 1170, 330, 285},
-        {"cmdNum_9", 810, 1170, 330, 285},     {"cmdSubtract", 1215, 1170, 330, 285},
-        {"cmdFraction", 1620, 1170, 330, 285}, {"cmdRecall", 3510, 1170, 870, 285},
-        {"cmdNum_0", 90, 1485, 330, 285},      {"cmdNeg", 450, 1485, 330, 285},
-        {"cmdDot", 810, 1485, 330, 285},       {"cmdAdd", 1215, 1485, 330, 285},
-        {"cmdEquals", 1620, 1485, 330, 285},   {"cmdOptions", 2070, 1485, 1275, 285},
-        {"cmdAbout", 3510, 1485, 870, 285},    {"Frame1", 90, 1845, 4290, 960},
-        {"optOutput_0", 135, 225, 1185, 195},  {"optOutput_1", 1440, 225, 960, 195},
-        {"Label1", 2475, 225, 1410, 195},      {"cmbFormat", 135, 495, 2220, 315},
-        {"cmbRound", 2475, 495, 1680, 315},
-    };
-    const auto px = [](int twips) { return (twips + 7) / 15; };
-    for (const Placement& placed : controls) {
-        const QWidget* widget = control(placed.name);
+    ASSERT_EQ(main_layout::controls.size(), 37u);
+    for (const ControlPlace& placed : main_layout::controls) {
+        const std::string name(placed.name);
+        const QWidget* widget = control(name.c_str());
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(),
-                  QRect(px(placed.left), px(placed.top), px(placed.width), px(placed.height)))
-            << placed.name;
+        EXPECT_EQ(widget->geometry(), PixelRect(placed.place)) << name;
+        const std::string in = placed.in.empty() ? "frmMain" : std::string(placed.in);
+        EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), in) << name;
     }
     EXPECT_EQ(control("optOutput_0")->parentWidget(), control("Frame1"));
     EXPECT_EQ(control("cmbRound")->parentWidget(), control("Frame1"));

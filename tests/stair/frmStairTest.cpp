@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "stair/StairDiagram.h"
+#include "stair/StairLayout.h"
 #include "support/FakeMessageDialog.h"
 
 // Failures show texts, not code units.
@@ -77,6 +78,13 @@ TEST_F(StairWindow, OpensOnTheRisersSideWithEmptyBoxesAndLabels) {
     // Boxes sit where the layout puts them inside the input frame (twips / 15).
     EXPECT_EQ(box("Text1_0")->geometry(), QRect(60, 45, 67, 19));
     EXPECT_EQ(box("Text2_2")->geometry(), QRect(93, 189, 67, 19));
+}
+
+TEST_F(StairWindow, EveryControlSitsWhereTheLayoutTablePutsIt) {
+    for (const ControlPlace& row : stair_layout::controls) {
+        const std::string name(row.name);
+        EXPECT_EQ(control<QWidget>(name.c_str())->geometry(), PixelRect(row.place)) << name;
+    }
 }
 
 TEST_F(StairWindow, TheSideToggleEnablesOneSideAndGreysTheOther) {

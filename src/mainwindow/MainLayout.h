@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <array>
+
+#include "platform/WindowLayout.h"
+
+// The main window as designed, in twips.
+namespace plumbrule::main_layout {
+
+// The outer heights (3255 with the options panel shown, 2215 folded) include
+// the caption and borders of the system the window was designed on: 3255
+// outer against the designed client height of 2910 leaves 345 twips for
+// them. Qt sizes the client area and the window manager adds its own frame,
+// so the client heights are the outer heights less those 345 twips: 2910
+// (194 px) shown and 1870 (125 px) folded, which leaves the top edge of the
+// options frame just visible, as on the original.
+inline constexpr int clientWidthTwips = 4470;
+inline constexpr int outerHeightShownTwips = 3255;
+inline constexpr int outerHeightFoldedTwips = 2215;
+inline constexpr int captionAndBorderTwips = 345;
+
+// The keypad rows; every key is 285 twips high, the small ones 330 wide.
+inline constexpr int row1 = 540, row2 = 855, row3 = 1170, row4 = 1485;
+
+constexpr TwipsRect key(int left, int top, int width = 330) {
+    return {left, top, width, 285};
+}
+
+using K = ControlKind;
+
+// Every control, in the order the window makes them. Captions and tooltips
+// are the window's own texts, trailing blanks included.
+inline constexpr std::array controls{
+    ControlPlace{"Picture1", K::Picture, {60, 90, 345, 330}},
+    ControlPlace{"lblDisplay", K::Special, {405, 90, 3975, 330}},
+
+    ControlPlace{"cmdNum_1", K::Button, key(90, row1), "1"},
+    ControlPlace{"cmdNum_2", K::Button, key(450, row1), "2"},
+    ControlPlace{"cmdNum_3", K::Button, key(810, row1), "3"},
+    ControlPlace{"cmdDivide", K::Button, key(1215, row1), "/", "Divide"},
+    ControlPlace{"cmdFeet", K::Button, key(1620, row1), "ft", "Feet Keyboard = ' "},
+    ControlPlace{"cmdBack", K::Button, key(2070, row1, 375), ">",
+                 "Backspace - Keyboard = Backspace "},
+    ControlPlace{"cmdDelete", K::Button, key(2520, row1, 375), "CE",
+                 "Clear Expresion - Keyboard = Del "},
+    ControlPlace{"cmdAC", K::Button, key(2970, row1, 375), "C", "Clear All - Keyboard = Del Del "},
+    ControlPlace{"cmdHistory", K::Button, key(3510, row1, 870), "History",
+                 "Click to display/hide history list"},
+
+    ControlPlace{"cmdNum_4", K::Button, key(90, row2), "4"},
+    ControlPlace{"cmdNum_5", K::Button, key(450, row2), "5"},
+    ControlPlace{"cmdNum_6", K::Button, key(810, row2), "6"},
+    ControlPlace{"cmdMultiply", K::Button, key(1215, row2), "*", "Multiply"},
+    ControlPlace{"cmdInches", K::Button, key(1620, row2), "in", "Inches Keyboard = \" "},
+    ControlPlace{"cmdStair", K::Button, key(2070, row2, 1275), "Stair Calculator"},
+    ControlPlace{"cmdStore", K::Button, key(3510, row2, 870), "Store",
+                 "Store the value currently in the display"},
+
+    ControlPlace{"cmdNum_7", K::Button, key(90, row3), "7"},
+    ControlPlace{"cmdNum_8", K::Button, key(450, row3), "8"},
+    ControlPlace{"cmdNum_9", K::Button, key(810, row3), "9"},
+    ControlPlace{"cmdSubtract", K::Button, key(1215, row3), "-", "Subtract"},
+    ControlPlace{"cmdFraction", K::Button, key(1620, row3), "Fr",
+                 "Begin a fraction - Keyboard = F "},
+    ControlPlace{"cmdRecall", K::Button, key(3510, row3, 870), "Recall", "Recall a stored value"},
+
+    ControlPlace{"cmdNum_0", K::Button, key(90, row4), "0"},
+    ControlPlace{"cmdNeg", K::Button, key(450, row4), "-/+", "Negative/Positive - Keyboard = N "},
+    ControlPlace{"cmdDot", K::Button, key(810, row4), "."},
+    ControlPlace{"cmdAdd", K::Button, key(1215, row4), "+", "Add"},
+    ControlPlace{"cmdEquals", K::Button, key(1620, row4), "=", "Caculate - Keyboard=Enter "},
+    ControlPlace{"cmdOptions", K::Button, key(2070, row4, 1275), "Hide Options"},
+    ControlPlace{"cmdAbout", K::Button, key(3510, row4, 870), "About",
+                 "Dislplay information about Plumbrule"},
+
+    ControlPlace{"Frame1", K::Frame, {90, 1845, 4290, 960}, "Output Format"},
+    ControlPlace{"optOutput_0", K::Option, {135, 225, 1185, 195}, "Fractional", {}, "Frame1"},
+    ControlPlace{"optOutput_1", K::Option, {1440, 225, 960, 195}, "Decimal", {}, "Frame1"},
+    ControlPlace{"Label1", K::Label, {2475, 225, 1410, 195}, "Round to nearest", {}, "Frame1"},
+    ControlPlace{"cmbFormat", K::List, {135, 495, 2220, 315}, {}, {}, "Frame1"},
+    ControlPlace{"cmbRound", K::List, {2475, 495, 1680, 315}, {}, {}, "Frame1"},
+};
+
+}  // namespace plumbrule::main_layout

@@ -1,0 +1,107 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <string_view>
+
+#include "platform/Twips.h"
+
+// A window's controls written as data: one row per control, in the order the
+// window makes them. The window builds itself from its table, and its tests
+// read the same table, so a control is moved or renamed in one place.
+namespace plumbrule {
+
+enum class ControlKind {
+    Button,   // QPushButton
+    Option,   // QRadioButton
+    Label,    // QLabel with a caption
+    Picture,  // QLabel that shows a picture
+    Frame,    // QGroupBox; its caption is the title
+    List,     // QComboBox
+    Box,      // QLineEdit
+    Rule,     // a plain QFrame: a line or a filled shape
+    Special,  // a control of the window's own class, made by the window
+};
+
+struct ControlPlace {
+    std::string_view name;  // objectName
+    ControlKind kind;
+    TwipsRect place;  // in the client area, or in the frame `in`
+    std::string_view caption = {};
+    std::string_view toolTip = {};  // exactly as shown, trailing blanks and all
+    std::string_view in = {};       // objectName of the frame that holds it; empty: the window
+};
+
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Makes one control of a standard kind; nothing for ControlKind::Special.
+inline QWidget* MakeControl(ControlKind kind, QWidget* parent) {
+    switch (kind) {
+        case ControlKind::Button:
+            return new QPushButton(parent);
+        case ControlKind::Option:
+            return new QRadioButton(parent);
+        case ControlKind::Label:
+        case ControlKind::Picture:
+            return new QLabel(parent);
+        case ControlKind::Frame:
+            return new QGroupBox(parent);
+        case ControlKind::List:
+            return new QComboBox(parent);
+        case ControlKind::Box:
+            return new QLineEdit(parent);
+        case ControlKind::Rule:
+            return new QFrame(parent);
+        case ControlKind::Special:
+            break;
+    }
+    return nullptr;
+}
+
+// Gives a made control its row: objectName, place, caption and tooltip.
+inline void PlaceControl(QWidget& control, const ControlPlace& row) {
+    control.setObjectName(ToQString(row.name));
+    control.setGeometry(PixelRect(row.place));
+    const QString caption = ToQString(row.caption);
+    if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        button->setText(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setText(caption);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(&control)) {
+        frame->setTitle(caption);
+    }
+    if (!row.toolTip.empty()) control.setToolTip(ToQString(row.toolTip));
+}
+
+// Builds every row of `layout` on `window`, in table order. A row whose `in`
+// names a frame goes into that frame, which an earlier row made. Rows of kind
+// Special are made by `makeSpecial(row, parent)`.
+template <typename Layout>
+void BuildLayout(QWidget& window, const Layout& layout,
+                 const std::function<QWidget*(const ControlPlace&, QWidget*)>& makeSpecial = {}) {
+    for (const ControlPlace& row : layout) {
+        QWidget* parent = &window;
+        if (!row.in.empty()) parent = window.findChild<QWidget*>(ToQString(row.in));
+        QWidget* control = row.kind == ControlKind::Special && makeSpecial
+                               ? makeSpecial(row, parent)
+                               : MakeControl(row.kind, parent);
+        if (control) PlaceControl(*control, row);
+    }
+}
+
+}  // namespace plumbrule
