@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 #include "about/AboutLayout.h"
+#include "entry/AccessibleNames.h"
 #include "platform/AccessibleIds.h"
 #include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
@@ -171,7 +172,7 @@ frmAbout::frmAbout(QWidget* parent)
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     setWindowIcon(programIcon());
-    ApplyAccessibleNames(*this);
+    ApplyAccessibleNames(*this, accessibleNameOf);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     Form_Load();
 }

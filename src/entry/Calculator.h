@@ -15,7 +15,7 @@ namespace plumbrule {
 class MessageDialog;
 
 // Pictures of the operator indicator (ImageList1), numbered from 1.
-enum IndicatorImage : int {
+enum IndicatorPicture : int {
     imgAdd = 1,
     imgSubtract = 2,
     imgMultiply = 3,
@@ -25,7 +25,7 @@ enum IndicatorImage : int {
 
 // The picture that shows a pending operation: the four operators have their
 // sign, no operation the blank picture.
-constexpr IndicatorImage IndicatorFor(std::int32_t op) {
+constexpr IndicatorPicture IndicatorFor(std::int32_t op) {
     switch (op) {
         case opAdd:
             return imgAdd;

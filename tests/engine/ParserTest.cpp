@@ -99,11 +99,11 @@ TEST(Parser, FailingLeavesNothingHalfDone) {
 // The non-throwing reader agrees with the throwing one on every table row.
 TEST(Parser, TryConvertInputGivesNoneExactlyWhereReadingFails) {
     for (const auto& row : readTable("parser_examples.tsv")) {
-        EXPECT_EQ(TryConvertInput(row.at(0)), ConvertInput(row.at(0), DetType(row.at(0))))
-            << row.at(0);
+        const std::string& text = row.cells.at(0);
+        EXPECT_EQ(TryConvertInput(text), ConvertInput(text, DetType(text))) << text;
     }
     for (const auto& row : readTable("parser_errors.tsv")) {
-        EXPECT_EQ(TryConvertInput(row.at(0)), std::nullopt) << row.at(0);
+        EXPECT_EQ(TryConvertInput(row.cells.at(0)), std::nullopt) << row.cells.at(0);
     }
 }
 
