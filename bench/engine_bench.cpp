@@ -33,7 +33,8 @@ const std::vector<double>& sampleLengths() {
 
 DisplayOptions formOf(const benchmark::State& state) {
     DisplayOptions o;
-    o.style = state.range(0) == 0 ? DisplayOptions::Style::Fractional : DisplayOptions::Style::Decimal;
+    o.style =
+        state.range(0) == 0 ? DisplayOptions::Style::Fractional : DisplayOptions::Style::Decimal;
     o.units = static_cast<DisplayOptions::Units>(state.range(1));
     o.precision = static_cast<int>(state.range(2));
     return o;
@@ -70,7 +71,7 @@ void BM_DisplayValue(benchmark::State& state) {
 BENCHMARK(BM_DisplayValue)->Args({0, 1, 4})->Args({1, 1, 4})->Args({1, 2, 8});
 
 void BM_ConvertInput(benchmark::State& state) {
-    const std::vector<std::string> texts = {"5'3-1/2\"", "-0'7-15/16\"", "63.5", "5'6.25\"",
+    const std::vector<std::string> texts = {"5'3-1/2\"", "-0'7-15/16\"", "63.5",     "5'6.25\"",
                                             "100-1/8",   "5.2917'",      "-3-1/2\"", "12'"};
     std::size_t i = 0;
     for (auto _ : state) {
@@ -85,7 +86,8 @@ void BM_Evaluate(benchmark::State& state) {
     const DisplayOptions options;
     for (auto _ : state) {
         evaluator.dblTotal = 63.5;
-        benchmark::DoNotOptimize(plumbrule::Evaluate("0-3/8", plumbrule::opAdd, evaluator, options));
+        benchmark::DoNotOptimize(
+            plumbrule::Evaluate("0-3/8", plumbrule::opAdd, evaluator, options));
     }
 }
 BENCHMARK(BM_Evaluate);

@@ -6,12 +6,12 @@
 // (used by scripts/screenshot.sh). Waits up to five seconds for it. Before
 // the picture it can click the window at points given in window pixels.
 //   screenshot-grab "Plumbrule" out.png [X,Y ...]
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <cstdio>
 #include <cstring>
 
@@ -30,8 +30,8 @@ static void click(Display* display, Window window, int x, int y) {
         event.xbutton.same_screen = True;
         event.xbutton.button = Button1;
         event.xbutton.state = type == ButtonRelease ? Button1Mask : 0;
-        XSendEvent(display, window, True,
-                   type == ButtonPress ? ButtonPressMask : ButtonReleaseMask, &event);
+        XSendEvent(display, window, True, type == ButtonPress ? ButtonPressMask : ButtonReleaseMask,
+                   &event);
         XFlush(display);
         QThread::msleep(60);
     }

@@ -5,17 +5,17 @@
 #include "history/frmHistory.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
-#include <algorithm>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "entry/AccessibleNames.h"
 #include "history/HistoryExport.h"

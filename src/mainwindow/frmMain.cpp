@@ -360,10 +360,9 @@ void frmMain::cmdRecall_Click() {
     // Opens the memory list at the right edge of the Recall button.
     if (memory_) {
         const QRect button = cmdRecall->geometry();
-        memory_->cmdRecall_Click(static_cast<float>(Twips(button.x())),
-                                 static_cast<float>(Twips(button.y())),
-                                 static_cast<float>(Twips(button.width())),
-                                 static_cast<float>(Twips(button.height())));
+        memory_->cmdRecall_Click(
+            static_cast<float>(Twips(button.x())), static_cast<float>(Twips(button.y())),
+            static_cast<float>(Twips(button.width())), static_cast<float>(Twips(button.height())));
     }
     returnFocus();
 }
@@ -380,7 +379,8 @@ void frmMain::cmdStair_Click() {
     // One stair window, beside this one; a second click brings it forward.
     // It writes overall dimensions in this window's current output form.
     if (!stair_) {
-        stair_ = new frmStair(messages_, [this] { return calculator_.state().options; }, this);
+        stair_ = new frmStair(
+            messages_, [this] { return calculator_.state().options; }, this);
         stair_->setAttribute(Qt::WA_DeleteOnClose);
     }
     stair_->show();
@@ -388,7 +388,9 @@ void frmMain::cmdStair_Click() {
     stair_->activateWindow();
 }
 
-frmStair* frmMain::stairWindow() const { return stair_.data(); }
+frmStair* frmMain::stairWindow() const {
+    return stair_.data();
+}
 
 void frmMain::cmdAbout_Click() {
     // Modal: this window takes no input until the About window is closed.

@@ -21,7 +21,8 @@ KeyPreview::~KeyPreview() {
 }
 
 bool KeyPreview::inWindow(QObject* watched) const {
-    return window_ && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window_;
+    return window_ && watched->isWidgetType() &&
+           static_cast<QWidget*>(watched)->window() == window_;
 }
 
 // A press goes from the focused control on to its parents while each ignores

@@ -34,7 +34,8 @@ void QtMessageDialog::show(const std::string& text, MessageIcon icon, const std:
     box.exec();
 }
 
-bool QtMessageDialog::askYesNo(const std::string& text, MessageIcon icon, const std::string& title) {
+bool QtMessageDialog::askYesNo(const std::string& text, MessageIcon icon,
+                               const std::string& title) {
     QMessageBox box(boxIcon(icon), caption(title), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No, parent_.data());
     box.setDefaultButton(QMessageBox::No);

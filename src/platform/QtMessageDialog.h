@@ -14,14 +14,15 @@ namespace plumbrule {
 // Shows a modal QMessageBox with one OK button, over the parent window when
 // one is set. An empty title gives the application's title, "Plumbrule".
 class QtMessageDialog : public MessageDialog {
-public:
+  public:
     explicit QtMessageDialog(QWidget* parent = nullptr) : parent_(parent) {}
 
     void setParentWidget(QWidget* parent) { parent_ = parent; }
     void show(const std::string& text, MessageIcon icon, const std::string& title = {}) override;
-    bool askYesNo(const std::string& text, MessageIcon icon, const std::string& title = {}) override;
+    bool askYesNo(const std::string& text, MessageIcon icon,
+                  const std::string& title = {}) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 
@@ -29,13 +30,14 @@ private:
 // over that window, not over the main one. A dialog that is not a Qt one (a
 // test's fake) is used as it is.
 class MessageDialogOver : public MessageDialog {
-public:
+  public:
     MessageDialogOver(MessageDialog& dialog, QWidget* window) : dialog_(dialog), window_(window) {}
 
     void show(const std::string& text, MessageIcon icon, const std::string& title = {}) override;
-    bool askYesNo(const std::string& text, MessageIcon icon, const std::string& title = {}) override;
+    bool askYesNo(const std::string& text, MessageIcon icon,
+                  const std::string& title = {}) override;
 
-private:
+  private:
     MessageDialog& target();
 
     MessageDialog& dialog_;

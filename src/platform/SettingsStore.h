@@ -11,9 +11,9 @@ namespace plumbrule {
 // Named text values kept between runs ("Top", "Left", "ShowOptions", "Output",
 // "Format", "Round", "ListCount", "HistTop", "HistLeft").
 class SettingsStore {
-public:
+  public:
     struct Value {
-        std::string text;     // empty when the value does not exist
+        std::string text;  // empty when the value does not exist
         bool exists = false;
     };
 

@@ -183,9 +183,10 @@ class HoldAndRepost : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress || !event->spontaneous()) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        QCoreApplication::postEvent(watched, new QKeyEvent(QEvent::KeyPress, key->key(), key->modifiers(),
-                                                           key->nativeScanCode(), key->nativeVirtualKey(),
-                                                           key->nativeModifiers(), key->text()));
+        QCoreApplication::postEvent(
+            watched,
+            new QKeyEvent(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(),
+                          key->nativeVirtualKey(), key->nativeModifiers(), key->text()));
         return true;
     }
 };

@@ -13,7 +13,7 @@ namespace plumbrule::testing {
 
 // Records every message box instead of showing it.
 class FakeMessageDialog : public MessageDialog {
-public:
+  public:
     struct Shown {
         std::string text;
         MessageIcon icon;

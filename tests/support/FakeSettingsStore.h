@@ -15,7 +15,7 @@ namespace plumbrule::testing {
 
 // Settings kept in memory; records the order of writes.
 class FakeSettingsStore : public SettingsStore {
-public:
+  public:
     Value ReadValue(const std::string& valueName) override {
         auto found = values.find(valueName);
         if (found == values.end()) return {};

@@ -91,7 +91,8 @@ inline const std::vector<KeyRow>& dispatchRows() {
         {"ALetterWithoutARowDoesNothing", "5 Q Esc", "5", ""},
         {"PointRefusedAfterAMinusSign", "5 N .", "-5", ""},
         {"PointRefusedAfterAFractionDash", "3 F 1 k.", "3-1", ""},
-        {"PointBeginsANewEntryOnAShownNegativeResult", "3 - 5 Enter . 5", "0.5", "3\r\n- 5\r\n= -2"},
+        {"PointBeginsANewEntryOnAShownNegativeResult", "3 - 5 Enter . 5", "0.5",
+         "3\r\n- 5\r\n= -2"},
     };
     return rows;
 }
