@@ -25,7 +25,7 @@ test_packages=(
   pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libx11-dev qt6-base-private-dev
   clang libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev file lintian reuse
+  desktop-file-utils appstream dpkg-dev file lintian reuse clang-format
   librsvg2-bin
   # The end-to-end tier: a window manager, a session bus and the
   # accessibility stack on a private X server, driven from Python.
