@@ -8,14 +8,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextCursor>
-#include <algorithm>
 
 #include "entry/AccessibleNames.h"
 #include "history/HistoryExport.h"
@@ -23,6 +20,7 @@
 #include "platform/AccessibleIds.h"
 #include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
+#include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 
@@ -130,12 +128,7 @@ void frmHistory::Form_Load() {
     if (readTop_ || readLeft_) {
         const QPoint target(readLeft_ ? Pixels(*readLeft_) : pos().x(),
                             readTop_ ? Pixels(*readTop_) : pos().y());
-        const QRect frame(target, frameGeometry().size());
-        const auto screens = QGuiApplication::screens();
-        const bool onScreen = std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) {
-            return s->geometry().intersects(frame);
-        });
-        if (onScreen) move(target);
+        if (OnSomeScreen(QRect(target, frameGeometry().size()))) move(target);
     }
     Form_Resize();
 }

@@ -7,11 +7,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <cmath>
 
@@ -33,6 +31,7 @@
 #include "platform/MessageDialog.h"
 #include "platform/ProgramIcon.h"
 #include "platform/QtPopupMenu.h"
+#include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "stair/frmStair.h"
@@ -547,16 +546,7 @@ void frmMain::restorePosition() {
     if (left) target.setX(Pixels(*left));
     if (top) target.setY(Pixels(*top));
 
-    // A saved position entirely off every screen (a screen since removed)
-    // keeps the system's placement, so the window can never be lost.
-    const QRect frame(target, frameGeometry().size());
-    const auto screens = QGuiApplication::screens();
-    for (const QScreen* screen : screens) {
-        if (screen->geometry().intersects(frame)) {
-            move(target);
-            return;
-        }
-    }
+    if (OnSomeScreen(QRect(target, frameGeometry().size()))) move(target);
 }
 
 void frmMain::Form_Unload() {

@@ -46,9 +46,11 @@ bool QtSettingsStore::placeIsUsable() const {
     return !place.exists() || place.isFile();
 }
 
+// Once open, QSettings answers reads from what it read; only opening it and
+// sync() touch the file, so those are where its place is checked.
 QSettings* QtSettingsStore::settings() {
-    if (!placeIsUsable()) return nullptr;
     if (!settings_) {
+        if (!placeIsUsable()) return nullptr;
         if (filePath_.isEmpty()) {
             settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                     QString::fromLatin1(settings::organisation),
@@ -80,7 +82,7 @@ void QtSettingsStore::WriteValue(const std::string& valueName, const std::string
 }
 
 void QtSettingsStore::sync() {
-    QSettings* store = settings();
+    QSettings* store = placeIsUsable() ? settings() : nullptr;
     if (store) {
         for (const auto& [key, text] : pending_) store->setValue(key, text);
         store->sync();
