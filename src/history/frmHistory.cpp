@@ -133,12 +133,13 @@ void frmHistory::Form_Load() {
     Form_Resize();
 }
 
-// A window loaded only hidden has no place of its own on the screen yet: it
+// A window loaded only hidden has no place of its own on the screen yet, and
+// on a desktop that does not tell a window's place (Wayland) none is known: it
 // writes back what it read (nothing for a coordinate it did not read), so the
 // next run still opens it where it was last seen, or where the desktop puts it.
 void frmHistory::Form_Unload() {
     loaded_ = false;
-    if (shownSinceLoad_) {
+    if (shownSinceLoad_ && ReportsWindowPlace()) {
         readTop_ = Twips(pos().y());
         readLeft_ = Twips(pos().x());
     }

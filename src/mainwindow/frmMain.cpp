@@ -557,8 +557,12 @@ void frmMain::Form_Unload() {
     if (history_) history_->unload();
     if (stair_) stair_->close();
 
-    settings_.WriteValue(settings::Top, WriteSingle(static_cast<float>(Twips(pos().y()))));
-    settings_.WriteValue(settings::Left, WriteSingle(static_cast<float>(Twips(pos().x()))));
+    // Where the desktop cannot say where the window is, the saved place stays
+    // as it was read.
+    if (ReportsWindowPlace()) {
+        settings_.WriteValue(settings::Top, WriteSingle(static_cast<float>(Twips(pos().y()))));
+        settings_.WriteValue(settings::Left, WriteSingle(static_cast<float>(Twips(pos().x()))));
+    }
     settings_.WriteValue(settings::ShowOptions, WriteTruth(blnShowOptions_));
     settings_.WriteValue(settings::Output, optOutput[1]->isChecked() ? "1" : "0");
     settings_.WriteValue(settings::Format, std::to_string(cmbFormat->currentIndex()));

@@ -43,72 +43,98 @@ int keypadCode(int key) {
     }
 }
 
-// The shifted symbols of the main block's digit row on a US keyboard.
-int digitRowSymbolCode(int key) {
+// A character as a US keyboard types it: the key that carries it and whether
+// that key needs Shift for it. Other layouts put the same character on other
+// keys and Shift states (' is Shift+comma in Canadian French, + has no Shift
+// in German, the digits need Shift in French AZERTY, an on-screen keyboard
+// sends " without Shift), so the character decides, not the Shift key held.
+struct UsCharacter {
+    int code = 0;  // 0: a character a US keyboard does not have
+    bool shifted = false;
+};
+
+UsCharacter usDigitRow(int key) {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return {vk0 + (key - Qt::Key_0), false};
     switch (key) {
         case Qt::Key_ParenRight:
-            return vk0;
+            return {vk0, true};
         case Qt::Key_Exclam:
-            return vk0 + 1;
+            return {vk0 + 1, true};
         case Qt::Key_At:
-            return vk0 + 2;
+            return {vk0 + 2, true};
         case Qt::Key_NumberSign:
-            return vk0 + 3;
+            return {vk0 + 3, true};
         case Qt::Key_Dollar:
-            return vk0 + 4;
+            return {vk0 + 4, true};
         case Qt::Key_Percent:
-            return vk0 + 5;
+            return {vk0 + 5, true};
         case Qt::Key_AsciiCircum:
-            return vk0 + 6;
+            return {vk0 + 6, true};
         case Qt::Key_Ampersand:
-            return vk0 + 7;
+            return {vk0 + 7, true};
         case Qt::Key_Asterisk:
-            return vk8;
+            return {vk8, true};
         case Qt::Key_ParenLeft:
-            return vk9;
+            return {vk9, true};
         default:
-            return 0;
+            return {};
     }
 }
 
-// The punctuation keys, each under both of its symbols.
-int punctuationCode(int key) {
+UsCharacter usPunctuation(int key) {
     switch (key) {
         case Qt::Key_Semicolon:
+            return {vkOem1, false};
         case Qt::Key_Colon:
-            return vkOem1;
+            return {vkOem1, true};
         case Qt::Key_Equal:
+            return {vkOemPlus, false};
         case Qt::Key_Plus:
-            return vkOemPlus;
+            return {vkOemPlus, true};
         case Qt::Key_Comma:
+            return {vkOemComma, false};
         case Qt::Key_Less:
-            return vkOemComma;
+            return {vkOemComma, true};
         case Qt::Key_Minus:
+            return {vkOemMinus, false};
         case Qt::Key_Underscore:
-            return vkOemMinus;
+            return {vkOemMinus, true};
         case Qt::Key_Period:
+            return {vkOemPeriod, false};
         case Qt::Key_Greater:
-            return vkOemPeriod;
+            return {vkOemPeriod, true};
         case Qt::Key_Slash:
+            return {vkOem2, false};
         case Qt::Key_Question:
-            return vkOem2;
+            return {vkOem2, true};
         case Qt::Key_QuoteLeft:
+            return {vkOem3, false};
         case Qt::Key_AsciiTilde:
-            return vkOem3;
+            return {vkOem3, true};
         case Qt::Key_BracketLeft:
+            return {vkOem4, false};
         case Qt::Key_BraceLeft:
-            return vkOem4;
+            return {vkOem4, true};
         case Qt::Key_Backslash:
+            return {vkOem5, false};
         case Qt::Key_Bar:
-            return vkOem5;
+            return {vkOem5, true};
         case Qt::Key_BracketRight:
+            return {vkOem6, false};
         case Qt::Key_BraceRight:
-            return vkOem6;
+            return {vkOem6, true};
+        // Where the apostrophe and quotation mark are dead keys (US
+        // International and others), the dead key is the mark at once: a
+        // calculator has no accented letters to compose, and whatever
+        // follows (Space, a letter) acts as itself.
         case Qt::Key_Apostrophe:
+        case Qt::Key_Dead_Acute:
+            return {vkOem7, false};
         case Qt::Key_QuoteDbl:
-            return vkOem7;
+        case Qt::Key_Dead_Diaeresis:
+            return {vkOem7, true};
         default:
-            return 0;
+            return {};
     }
 }
 
@@ -191,10 +217,15 @@ KeyPress TranslateKey(int qtKey, Qt::KeyboardModifiers modifiers) {
         const int code = keypadCode(qtKey);
         if (code >= 0) return {code, mask};
     }
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return {vk0 + (qtKey - Qt::Key_0), mask};
+    // Letters act whatever the case, so the Shift held stays as it is.
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return {vkA + (qtKey - Qt::Key_A), mask};
-    if (const int code = digitRowSymbolCode(qtKey)) return {code, mask};
-    if (const int code = punctuationCode(qtKey)) return {code, mask};
+    UsCharacter character = usDigitRow(qtKey);
+    if (!character.code) character = usPunctuation(qtKey);
+    if (character.code) {
+        // Ctrl and Alt stay as held; Shift is what the US key needs.
+        const int held = mask & (maskCtrl | maskAlt);
+        return {character.code, held | (character.shifted ? maskShift : 0)};
+    }
     return {controlKeyCode(qtKey), mask};
 }
 

@@ -19,11 +19,14 @@ struct KeyPress {
     friend bool operator==(const KeyPress&, const KeyPress&) = default;
 };
 
-// Both symbols of a key give that key's code, so Shift+= arriving as Key_Plus
-// is still the = key:
-//   Key_Plus + Shift            -> {187, 1}    Key_Equal          -> {187, 0}
-//   Key_QuoteDbl + Shift        -> {222, 1}    Key_Asterisk+Shift -> {56, 1}
-//   Key_Asterisk + Shift + Ctrl -> {56, 3}
+// A character gives the key and Shift state with which a US keyboard types
+// it, whatever layout, Shift state or dead key produced it; Ctrl and Alt stay
+// as held, and a character a US keyboard lacks has no code:
+//   Key_Plus (with or without Shift) -> {187, 1}   Key_Equal + Shift -> {187, 0}
+//   Key_QuoteDbl                     -> {222, 1}   Key_Apostrophe + Shift -> {222, 0}
+//   Key_Dead_Acute                   -> {222, 0}   Key_Dead_Diaeresis -> {222, 1}
+//   Key_5 + Shift (French AZERTY)    -> {53, 0}    Key_Asterisk + Ctrl -> {56, 3}
+// Letters keep the Shift held: Key_F + Shift -> {70, 1}.
 // Keypad keys are told apart by the keypad modifier:
 //   Key_7 + Keypad -> {103, 0}   Key_Plus + Keypad -> {107, 0}
 //   Key_Enter + Keypad -> {13, 0}

@@ -16,4 +16,12 @@ bool OnSomeScreen(const QRect& frame) {
                        [&](const QScreen* screen) { return screen->geometry().intersects(frame); });
 }
 
+bool ReportsWindowPlace(QStringView platformName) {
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
+
+bool ReportsWindowPlace() {
+    return ReportsWindowPlace(QGuiApplication::platformName());
+}
+
 }  // namespace plumbrule

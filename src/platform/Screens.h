@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QRect>
+#include <QStringView>
 
 namespace plumbrule {
 
@@ -12,5 +13,14 @@ namespace plumbrule {
 // one of the screens. A saved place off every screen (a screen since removed)
 // is not used, so a window can never be lost.
 bool OnSomeScreen(const QRect& frame);
+
+// Whether the windowing system of Qt's platform `platformName` tells a program
+// where its top-level windows are. Wayland does not: there every window reads
+// its place as 0,0, and a place saved from that would pin the next X11 run to
+// the corner of the screen, so nothing is saved there.
+//   "xcb" -> true   "offscreen" -> true   "wayland", "wayland-egl" -> false
+bool ReportsWindowPlace(QStringView platformName);
+// The same for the platform this run uses.
+bool ReportsWindowPlace();
 
 }  // namespace plumbrule

@@ -6,7 +6,8 @@
 
 # Runs the end-to-end tier: the built program on a private desktop of its own,
 # driven through the X server as a user drives it.
-#   tests/e2e/desktop.sh PROGRAM [driver options...]
+#   tests/e2e/desktop.sh PROGRAM [--driver FILE] [driver options...]
+# The driver is drive.py unless another of this folder is named (layouts.py).
 #
 # The desktop (scripts/private-desktop.sh): Xvfb on a free display, a private
 # D-Bus session bus, the accessibility bus (at-spi2-core) and the openbox
@@ -16,8 +17,13 @@
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server could start).
 set -uo pipefail
 
-program=${1:?usage: desktop.sh PROGRAM [driver options...]}
+program=${1:?usage: desktop.sh PROGRAM [--driver FILE] [driver options...]}
 shift
+driver=drive.py
+if [ "${1:-}" = --driver ]; then
+    driver=${2:?--driver needs a file name}
+    shift 2
+fi
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../scripts/private-desktop.sh
 . "$here/../../scripts/private-desktop.sh"
@@ -31,7 +37,7 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM
 
 missing=()
-for tool in Xvfb xdotool openbox dbus-daemon dbus-send xclip xprop xwininfo; do
+for tool in Xvfb xdotool openbox dbus-daemon dbus-send xclip xprop xwininfo setxkbmap; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 python=$(desktop_python) || missing+=("python3 with gir1.2-atspi-2.0")
@@ -63,7 +69,7 @@ if [ -n "${PLUMBRULE_E2E_HOLD:-}" ]; then
     desktop_pids+=($!)
     wait $!
 fi
-PYTHONDONTWRITEBYTECODE=1 "$python" "$here/drive.py" --program "$program" --work "$work" "$@"
+PYTHONDONTWRITEBYTECODE=1 "$python" "$here/$driver" --program "$program" --work "$work" "$@"
 status=$?
 if [ $status -ne 0 ]; then
     for log in "$work"/*.log; do

@@ -34,7 +34,8 @@ void PrintTo(const KeyRow& row, std::ostream* out) {
 
 class TranslateKeyRow : public ::testing::TestWithParam<KeyRow> {};
 
-// Each row is a key event as X11 delivers it for a US keyboard.
+// Each row is a key event as X11 delivers it for a US keyboard, or for
+// another layout where marked.
 TEST_P(TranslateKeyRow, GivesTheUsVirtualKeyAndMask) {
     const KeyRow& row = GetParam();
     const QKeyEvent event(QEvent::KeyPress, row.qtKey, row.modifiers);
@@ -91,6 +92,17 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"Ctrl bit", Qt::Key_Control, ctrl, 17, 2}, KeyRow{"Alt", Qt::Key_Alt, none, 18, 4},
         KeyRow{"Alt bit", Qt::Key_Alt, alt, 18, 4},
         KeyRow{"Ctrl then Shift", Qt::Key_Shift, ctrl, 16, 3},
+        // Other layouts: the character decides, not the Shift held.
+        KeyRow{"ca Shift+, types '", Qt::Key_Apostrophe, shift, 222, 0},
+        KeyRow{"de + without Shift", Qt::Key_Plus, none, 187, 1},
+        KeyRow{"de Shift+0 types =", Qt::Key_Equal, shift, 187, 0},
+        KeyRow{"fr Shift+5 types 5", Qt::Key_5, shift, 53, 0},
+        KeyRow{"fr * without Shift", Qt::Key_Asterisk, none, 56, 1},
+        KeyRow{"on-screen \"", Qt::Key_QuoteDbl, none, 222, 1},
+        KeyRow{"us intl dead '", Qt::Key_Dead_Acute, none, 222, 0},
+        KeyRow{"us intl dead \"", Qt::Key_Dead_Diaeresis, shift, 222, 1},
+        KeyRow{"us intl Ctrl+dead '", Qt::Key_Dead_Acute, ctrl, 222, 2},
+        KeyRow{"de keypad decimal prints ,", Qt::Key_Comma, keypad, 110, 0},
         // A key no US keyboard has gets no code.
         KeyRow{"Euro sign", Qt::Key_unknown, none, 0, 0},
         KeyRow{"e acute", Qt::Key_Eacute, none, 0, 0}),

@@ -29,6 +29,7 @@
 #include "platform/IndicatorImages.h"
 #include "platform/QtMessageDialog.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/Screens.h"
 #include "stair/frmStair.h"
 #include "support/FakeMessageDialog.h"
 #include "support/ModalWatchdog.h"
@@ -263,6 +264,14 @@ TEST(IndicatorImages, FourSignsAndABlank) {
     EXPECT_GT(cross, minus);
     EXPECT_GT(divide, minus) << "the dots";
     EXPECT_NE(IndicatorImage(1).toImage(), IndicatorImage(3).toImage());
+}
+
+// Wayland gives every window the place 0,0: no place is saved from it.
+TEST(Screens, OnlyAPlatformThatKnowsWindowPlacesReportsThem) {
+    EXPECT_TRUE(ReportsWindowPlace(u"xcb"));
+    EXPECT_TRUE(ReportsWindowPlace(u"offscreen"));
+    EXPECT_FALSE(ReportsWindowPlace(u"wayland"));
+    EXPECT_FALSE(ReportsWindowPlace(u"wayland-egl"));
 }
 
 }  // namespace
