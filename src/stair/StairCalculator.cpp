@@ -115,10 +115,9 @@ double readLengthBox(std::string_view boxText) {
         if (error.number() != errTypeMismatch) throw;
     }
     // A length with its feet or inch mark, in the display's own form or as a
-    // paste may write it ("5 ft 3 in", "5\u2032 3\u00BD\u2033"). Without a
-    // mark, "3-1/2" stays the type mismatch it always was in these boxes. The
-    // display reads a lone mark as nothing at all, but a box holding only `"`
-    // has no length in it.
+    // paste may write it ("5 ft 3 in", "5′ 3½″). Without a mark, "3-1/2"
+    // stays the type mismatch it always was in these boxes. The display reads
+    // a lone mark as nothing at all, but a box holding only `"` has no length.
     std::optional<double> inches;
     if (hasLengthMark(boxText) && boxText.find_first_of("0123456789") != std::string_view::npos) {
         inches = TryConvertInput(boxText);

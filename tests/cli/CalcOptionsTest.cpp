@@ -84,12 +84,7 @@ TEST(CalcOptions, StairOptionsAreTheWindowsBoxes) {
         parseCommandLine({"--height", "8'10-1/2\"", "--stair", "--max-riser=7.75", "--run", "-130",
                           "--style", "decimal", "--treads", "13"});
     EXPECT_EQ(line.action, Action::Stair) << line.problem;
-    StairValues expected;
-    expected.height = "8'10-1/2\"";
-    expected.maxRiser = "7.75";
-    expected.run = "-130";
-    expected.treads = "13";
-    EXPECT_EQ(line.stair, expected);
+    EXPECT_EQ(line.stair, (StairValues{"8'10-1/2\"", {}, "7.75", "-130", "13", {}, {}}));
     EXPECT_EQ(line.form.display.style, Style::Decimal);
     // A value left out is the stair's problem to report, as a missing value.
     EXPECT_EQ(parseCommandLine({"--stair", "--run"}).stair.problem, "--run needs a value");

@@ -20,14 +20,7 @@ StairValues worked() {
     return values;
 }
 
-TEST(StairCommand, TheWorkedFlightGivesTheWindowsThreeLines) {
-    const StairAnswer answer = solveStair(worked(), OutputForm{});
-    EXPECT_EQ(answer.problem, "");
-    EXPECT_EQ(answer.lines,
-              (Lines{"14 Risers @ 7.61\" = 8'10-1/2\"", "13 Treads @ 10.00\" = 10'10\"",
-                     "Stringer 14'0-1/16\" @ 37.3\u00B0, 2R+T 25.2\": steep"}));
-}
-
+// The worked flight itself is run through the program in EndToEndTest.
 TEST(StairCommand, OneSideAloneAndMetricOutput) {
     StairValues values;
     values.treads = "13";
