@@ -4,8 +4,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Saves PNG pictures of the stair calculator (after a calculation on each
-# side), the About window and the open memory list, drawn by the window tests
+# Saves PNG pictures of the stair calculator (the worked flight in feet and
+# inches: both sides and the stringer line), the About window and the open memory list, drawn by the window tests
 # on Qt's offscreen platform (no display needed).
 #   scripts/screenshot-windows.sh [OUT_DIR]      (default: docs)
 # Builds first when the tests are missing. Settings go to a temporary folder.
@@ -19,7 +19,7 @@ for test in "${tests[@]}"; do
     [ -x "$test" ] || { "$here/scripts/build.sh" "$build"; break; }
 done
 export QT_QPA_PLATFORM=offscreen PLUMBRULE_SCREENSHOT_DIR="$out"
-"${tests[0]}" --gtest_filter='StairWindow.CalculatesTheRisersIntoTheBoxesAndTheLabel' >/dev/null 2>&1
+"${tests[0]}" --gtest_filter='StairWindow.TheWorkedFlightTypedInFeetAndInchesGivesThreeLines' >/dev/null 2>&1
 "${tests[1]}" --gtest_filter='AboutWindow.ASecondOpeningShowsTheSameTexts' >/dev/null 2>&1
 "${tests[2]}" --gtest_filter='MemoryWindow.StoresDisplayTextsAndRecallsThem' >/dev/null 2>&1
 for picture in plumbrule-stair.png plumbrule-about.png plumbrule-memory.png; do

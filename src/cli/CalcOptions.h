@@ -15,6 +15,8 @@
 //   plumbrule-calc [--style fractional|decimal]
 //                  [--units none|feet-inches|inches|feet|mm|cm|m]
 //                  [--precision 0-8] [EXPRESSION ...]
+//   plumbrule-calc --stair [--height H] [--risers N] [--max-riser R]
+//                  [--run W] [--treads N] [--max-tread T] [output options]
 namespace plumbrule::cli {
 
 // The output form: the calculator's display options, or a metric unit
@@ -26,10 +28,29 @@ struct OutputForm {
     friend bool operator==(const OutputForm&, const OutputForm&) = default;
 };
 
+// A length written in the output form: DisplayValue, or the metric unit.
+std::string writeLength(double inches, const OutputForm& form);
+
+// The stair window's six boxes as options, as given (none: not given).
+struct StairValues {
+    std::optional<std::string> height;    // --height: overall height
+    std::optional<std::string> risers;    // --risers: number of risers
+    std::optional<std::string> maxRiser;  // --max-riser: maximum riser height
+    std::optional<std::string> run;       // --run: overall width
+    std::optional<std::string> treads;    // --treads: number of treads
+    std::optional<std::string> maxTread;  // --max-tread: maximum tread width
+    // The first option left without its value ("--height needs a value"): a
+    // missing value, reported as the stair's other value problems are.
+    std::string problem;
+
+    friend bool operator==(const StairValues&, const StairValues&) = default;
+};
+
 struct CommandLine {
-    enum class Action { Evaluate, ShowHelp, ShowVersion, Refuse };
+    enum class Action { Evaluate, Stair, ShowHelp, ShowVersion, Refuse };
     Action action = Action::Evaluate;
     OutputForm form;
+    StairValues stair;  // for Stair
     // The expression words given as arguments; empty: read standard input.
     std::vector<std::string> expression;
     bool hasExpression = false;
@@ -41,6 +62,9 @@ struct CommandLine {
 //   -> Evaluate, {Decimal, Feet, 4}, expression {"5'", "+", "3"}
 // Options begin with "--" ("--" alone ends them); every other argument,
 // "-6.25" and "-" included, is part of the expression.
+// parseCommandLine({"--stair", "--height", "8'10-1/2\"", "--max-riser", "7.75"})
+//   -> Stair, height "8'10-1/2\"", maxRiser "7.75"
+// The stair's value options need --stair, and --stair takes no expression.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // The usage text printed by --help.

@@ -75,8 +75,7 @@ void ExpressionEvaluator::takeWord(std::string_view word) {
 }
 
 std::string ExpressionEvaluator::displayTotal() const {
-    if (form_.metric) return DisplayMetric(total_, *form_.metric, form_.display.precision);
-    return DisplayValue(total_, form_.display);
+    return writeLength(total_, form_);
 }
 
 LineResult ExpressionEvaluator::finishLine() {

@@ -16,6 +16,7 @@
 
 #include "cli/CalcOptions.h"
 #include "cli/ExpressionEvaluator.h"
+#include "cli/StairCommand.h"
 
 namespace {
 
@@ -152,6 +153,18 @@ int main(int argc, char** argv) {
         case CommandLine::Action::Refuse:
             std::fprintf(stderr, "plumbrule-calc: %s\n", line.problem.c_str());
             return kTrouble;
+        case CommandLine::Action::Stair: {
+            // A missing or bad value answers nothing on standard output.
+            const plumbrule::cli::StairAnswer answer =
+                plumbrule::cli::solveStair(line.stair, line.form);
+            if (!answer.problem.empty()) {
+                std::fprintf(stderr, "plumbrule-calc: %s\n", answer.problem.c_str());
+                return kReportedError;
+            }
+            Output out(false);
+            for (const std::string& result : answer.lines) out.writeLine(result);
+            return out.finish(kEvaluated);
+        }
         case CommandLine::Action::Evaluate:
             break;
     }

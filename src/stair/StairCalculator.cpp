@@ -5,11 +5,14 @@
 #include "stair/StairCalculator.h"
 
 #include <cmath>
+#include <numbers>
 #include <utility>
 
 #include "engine/Formatter.h"
 #include "engine/NumberText.h"
+#include "engine/Parser.h"
 #include "engine/RuntimeError.h"
+#include "entry/PasteNormaliser.h"
 #include "platform/MessageDialog.h"
 
 namespace plumbrule {
@@ -30,11 +33,6 @@ double R10(double x) {
 // RI: rounded half away from zero to a whole 16-bit count.
 std::int16_t RI(double x) {
     return toCount(number(roundAway(x, "0")));
-}
-
-// A count typed in a box: halves go to the even neighbour (12.5 -> 12).
-std::int16_t readCount(const std::string& boxText) {
-    return toCount(roundEven(number(boxText), 0));
 }
 
 double divide(double dividend, double divisor) {
@@ -73,7 +71,95 @@ double calcOverall(double step, std::int16_t count) {
     return R10(multiply(count, step));
 }
 
+bool hasLengthMark(std::string_view text) {
+    return text.find_first_of("'\"") != std::string_view::npos;
+}
+
+// A length box written in the output form must read back at the next
+// click: the None form of fractional output ("106-1/2") gets its inch mark.
+std::string lengthBoxText(double inches, const LengthWriter& write) {
+    std::string written = write(inches);
+    if (!isPlainNumber(written) && !hasLengthMark(written)) written += '"';
+    return written;
+}
+
+const char* comfortWord(Comfort comfort) {
+    switch (comfort) {
+        case Comfort::Steep:
+            return "steep";
+        case Comfort::Shallow:
+            return "shallow";
+        case Comfort::Comfortable:
+            break;
+    }
+    return "comfortable";
+}
+
 }  // namespace
+
+std::string stairErrorMessage(int number) {
+    if (number == errOverflow) return "Error : 6 - A value that has been entered is too large.";
+    return "Error: " + std::to_string(number) + " - " + standardDescription(number);
+}
+
+bool isPlainNumber(std::string_view boxText) {
+    return tryNumber(boxText).has_value();
+}
+
+double readLengthBox(std::string_view boxText) {
+    // A plain number reads, or fails, exactly as it always has ("1E400" is
+    // too large); only a text that is no number at all may be a length.
+    try {
+        return number(boxText);
+    } catch (const RuntimeError& error) {
+        if (error.number() != errTypeMismatch) throw;
+    }
+    // A length with its feet or inch mark, in the display's own form or as a
+    // paste may write it ("5 ft 3 in", "5′ 3½″). Without a mark, "3-1/2"
+    // stays the type mismatch it always was in these boxes. The display reads
+    // a lone mark as nothing at all, but a box holding only `"` has no length.
+    std::optional<double> inches;
+    if (hasLengthMark(boxText) && boxText.find_first_of("0123456789") != std::string_view::npos) {
+        inches = TryConvertInput(boxText);
+    }
+    if (!inches) {
+        const auto pasted = normalisePaste(boxText);
+        if (pasted && hasLengthMark(*pasted)) inches = TryConvertInput(*pasted);
+    }
+    if (!inches) throw RuntimeError(errTypeMismatch);
+    if (!std::isfinite(*inches)) throw RuntimeError(errOverflow);
+    return *inches;
+}
+
+// A count typed in a box: halves go to the even neighbour (12.5 -> 12).
+std::int16_t readCountBox(std::string_view boxText) {
+    return toCount(roundEven(number(boxText), 0));
+}
+
+FlightCheck checkFlight(double riserHeight, double treadWidth, double overallHeight,
+                        double overallWidth) {
+    FlightCheck check;
+    check.stringer = std::hypot(overallHeight, overallWidth);
+    if (!std::isfinite(check.stringer)) throw RuntimeError(errOverflow);
+    // atan2 is atan(R / T) for a tread of any width, 90 degrees for none.
+    const double angle = std::atan2(riserHeight, treadWidth) * 180.0 / std::numbers::pi;
+    check.angleText = roundAway(angle, "0.0");
+    check.stepRuleText = roundAway(multiply(2.0, riserHeight) + treadWidth, "0.0");
+    // Judged on the numbers shown, so "25.0" is never called steep.
+    const double shownAngle = number(check.angleText);
+    const double shownRule = number(check.stepRuleText);
+    if (shownRule > 25.0 || shownAngle > 42.0) {
+        check.comfort = Comfort::Steep;
+    } else if (shownRule < 24.0) {
+        check.comfort = Comfort::Shallow;
+    }
+    return check;
+}
+
+std::string flightLine(const FlightCheck& check, const LengthWriter& write) {
+    return "Stringer " + write(check.stringer) + " @ " + check.angleText + "\u00B0, 2R+T " +
+           check.stepRuleText + "\": " + comfortWord(check.comfort);
+}
 
 StairCalculator::StairCalculator(MessageDialog& messages) : messages_(messages) {}
 
@@ -87,23 +173,23 @@ bool StairCalculator::CheckInputs() const {
 }
 
 void StairCalculator::cmdCalculate_Click(const DisplayOptions& options) {
+    cmdCalculate_Click([&options](double inches) { return DisplayValue(inches, options); });
+}
+
+void StairCalculator::cmdCalculate_Click(const LengthWriter& write) {
     if (!CheckInputs()) {
         messages_.show("You must enter values in two of the three available fields.",
                        MessageIcon::Exclamation, "Stair Calculator");
         return;
     }
     try {
-        calculate(options);
+        calculate(write);
     } catch (const RuntimeError& error) {
-        const int n = error.number();
-        messages_.show(n == errOverflow
-                           ? std::string("Error : 6 - A value that has been entered is too large.")
-                           : "Error: " + std::to_string(n) + " - " + standardDescription(n),
-                       MessageIcon::Exclamation, "Error");
+        messages_.show(stairErrorMessage(error.number()), MessageIcon::Exclamation, "Error");
     }
 }
 
-void StairCalculator::calculate(const DisplayOptions& options) {
+void StairCalculator::calculate(const LengthWriter& write) {
     const bool risers = form_.risersChosen;
     auto& boxes = risers ? form_.Text1 : form_.Text2;
     double& step = risers ? dblRiserHeight : dblTreadWidth;
@@ -114,17 +200,17 @@ void StairCalculator::calculate(const DisplayOptions& options) {
     // new value. An empty box zeroes its value on the risers side only, which
     // makes no difference: that value is the one computed.
     if (!boxes[0].empty()) {
-        step = number(boxes[0]);
+        step = readLengthBox(boxes[0]);
     } else if (risers) {
         step = 0;
     }
     if (!boxes[1].empty()) {
-        count = readCount(boxes[1]);
+        count = readCountBox(boxes[1]);
     } else if (risers) {
         count = 0;
     }
     if (!boxes[2].empty()) {
-        overall = number(boxes[2]);
+        overall = readLengthBox(boxes[2]);
     } else if (risers) {
         overall = 0;
     }
@@ -150,16 +236,35 @@ void StairCalculator::calculate(const DisplayOptions& options) {
 
     // The step box is filled in only when it was the one left empty: after a
     // count is computed it keeps the user's maximum, while the label shows the
-    // actual step.
+    // actual step. The overall box reads as the user wrote it: a plain number
+    // stays one, 8'10-1/2" comes back in the output form, not as 106.5.
     const std::string stepText = roundAway(step, "0.00");
+    const bool overallWithMarks = !boxes[2].empty() && !isPlainNumber(boxes[2]);
+    std::string overallText = overallWithMarks ? lengthBoxText(overall, write) : text(overall);
     if (boxes[0].empty()) boxes[0] = stepText;
     boxes[1] = std::to_string(count);
-    boxes[2] = text(overall);
+    boxes[2] = std::move(overallText);
 
     // Formatting the overall dimension may still fail; the boxes stay written.
     std::string label = std::to_string(count) + (risers ? " Risers @ " : " Treads @ ") + stepText +
-                        "\" = " + DisplayValue(overall, options);
+                        "\" = " + write(overall);
     (risers ? form_.lblRiser : form_.lblTread) = std::move(label);
+    (risers ? risersResult_ : treadsResult_) = SideResult{step, overall};
+    writeFlightLine(write);
+}
+
+void StairCalculator::writeFlightLine(const LengthWriter& write) {
+    if (!risersResult_ || !treadsResult_) return;
+    try {
+        form_.lblStringer = flightLine(checkFlight(risersResult_->step, treadsResult_->step,
+                                                   risersResult_->overall, treadsResult_->overall),
+                                       write);
+    } catch (const RuntimeError&) {
+        // A line that no longer matches the two results above it is worse
+        // than none; the message box says why.
+        form_.lblStringer.clear();
+        throw;
+    }
 }
 
 void StairCalculator::CalcRiserHeight() {

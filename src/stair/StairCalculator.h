@@ -6,7 +6,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/DisplayOptions.h"
 
@@ -14,21 +17,74 @@ namespace plumbrule {
 
 class MessageDialog;
 
+// Writes a length (inches) as a result shows it: the main window's output
+// form, or another form the caller chooses (plumbrule-calc's metric units).
+using LengthWriter = std::function<std::string(double inches)>;
+
 // The texts of the stair window: the two sides' boxes, indexed like
 // lngUnknown (0 the step size, 1 the count, 2 the overall dimension), the
-// chosen side and the two result labels.
+// chosen side and the three result lines.
 struct StairForm {
     std::array<std::string, 3> Text1;  // risers: max riser height, number, overall height
     std::array<std::string, 3> Text2;  // treads: max tread width, number, overall width
     bool risersChosen = true;          // optStair(0) "Risers" is selected
     std::string lblRiser;
     std::string lblTread;
+    // The whole flight, once both sides have a result: stringer length,
+    // angle and the step rule (see flightLine).
+    std::string lblStringer;
 };
+
+// The length boxes read a plain number as inches, as they always have, and
+// a length with its feet or inch mark as the calculator reads it in its
+// display or takes it from the clipboard: 8'10-1/2", 8' 10 1/2", 10-3/4",
+// 1/2", 5 ft 3 in. Anything else, "3-1/2" without a mark included, throws
+// RuntimeError(13); a length beyond the double range throws 6.
+//   readLengthBox("106.5") -> 106.5   readLengthBox("8'10-1/2\"") -> 106.5
+double readLengthBox(std::string_view boxText);
+
+// True for a text that reads as a plain number ("106.5", " 7 ", "1E2"): such a
+// box is written back as a plain number, any other length in the output form.
+bool isPlainNumber(std::string_view boxText);
+
+// A count box takes a number only, halves to the even neighbour, 16 bits:
+//   readCountBox("12.5") -> 12; "32768" throws 6; "12'" throws 13.
+std::int16_t readCountBox(std::string_view boxText);
+
+// What the calculate button says about run-time error n:
+//   stairErrorMessage(6)  -> "Error : 6 - A value that has been entered is too large."
+//   stairErrorMessage(13) -> "Error: 13 - Type mismatch"
+std::string stairErrorMessage(int number);
+
+// The comfort of a step by the rule builders use, 2R + T between 24 and 25
+// inches (R one riser's height, T one tread's width). An advisory only:
+// building codes differ from country to country.
+enum class Comfort { Comfortable, Steep, Shallow };
+
+struct FlightCheck {
+    double stringer = 0;       // inches: the hypotenuse of overall height and width
+    std::string angleText;     // atan(R / T) in degrees, one decimal: "37.3"
+    std::string stepRuleText;  // 2R + T in inches, one decimal: "25.2"
+    Comfort comfort = Comfort::Comfortable;
+};
+
+// checkFlight(7.6071428571, 10, 106.5, 130)
+//   -> {168.054..., "37.3", "25.2", Steep}
+// Steep when 2R + T is above 25 or the angle above 42 degrees, shallow when
+// 2R + T is below 24, comfortable otherwise; judged on the numbers as shown
+// (one decimal), so the word never contradicts them. A tread of 0 stands at
+// 90 degrees. Throws RuntimeError(6) for a result beyond the double range.
+FlightCheck checkFlight(double riserHeight, double treadWidth, double overallHeight,
+                        double overallWidth);
+
+// flightLine(check, write)
+//   -> "Stringer 14'0-1/16\" @ 37.3°, 2R+T 25.2\": steep"   (first-run output form)
+std::string flightLine(const FlightCheck& check, const LengthWriter& write);
 
 // The stair solver of frmStair, without the window: its form-level values
 // (all 0 when the window loads) and the handlers that work on them. The
 // window copies its boxes into form(), calls cmdCalculate_Click and shows
-// form() again.
+// form() again; plumbrule-calc fills the boxes from its options the same way.
 //
 // Worked example, risers side, decimal output with the unit form None:
 //   Text1 = {"7.5", "", "100"}  ->  Text1 = {"7.5", "14", "100"},
@@ -49,12 +105,16 @@ class StairCalculator {
     // Solves the chosen side for its empty box (or, with no box empty, for
     // the field computed last time on either side), writes the boxes back
     // and the side's result label, whose overall dimension is written in the
-    // given output form. Every failure ends in one message box:
+    // given output form. A box the user wrote as a plain number is written
+    // back as one; a box written with marks (8'10-1/2") gets the output form.
+    // Once both sides have a result, lblStringer describes the whole flight.
+    // Every failure ends in one message box:
     //   two or three empty boxes -> "You must enter values in two of the
     //     three available fields." (title "Stair Calculator"), nothing changes;
     //   error 6 -> "Error : 6 - A value that has been entered is too large.";
     //   error n -> "Error: n - " and the standard description (title "Error").
     void cmdCalculate_Click(const DisplayOptions& options);
+    void cmdCalculate_Click(const LengthWriter& write);
 
     // Form-level values, readable for the window and the tests.
     double dblRiserHeight = 0;
@@ -66,7 +126,14 @@ class StairCalculator {
     std::int32_t lngUnknown = 0;
 
   private:
-    void calculate(const DisplayOptions& options);
+    // One side's values behind its shown label.
+    struct SideResult {
+        double step = 0;
+        double overall = 0;
+    };
+
+    void calculate(const LengthWriter& write);
+    void writeFlightLine(const LengthWriter& write);
     void CalcRiserHeight();
     void CalcRiserCount();
     void CalcOverallHeight();
@@ -76,6 +143,8 @@ class StairCalculator {
 
     MessageDialog& messages_;
     StairForm form_;
+    std::optional<SideResult> risersResult_;
+    std::optional<SideResult> treadsResult_;
 };
 
 }  // namespace plumbrule

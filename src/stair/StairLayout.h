@@ -11,7 +11,9 @@
 // The stair calculator window as designed, in twips.
 namespace plumbrule::stair_layout {
 
-inline constexpr TwipsRect client{0, 0, 6795, 4545};
+// The results frame, and the window with it, reach 270 twips further down
+// than the first layout did: room for the third result line, lblStringer.
+inline constexpr TwipsRect client{0, 0, 6795, 4815};
 
 // Each box has its label just above it: 210 twips high, as wide as fits the
 // frame (5100 twips) up to 1700.
@@ -43,9 +45,10 @@ inline constexpr std::array controls{
     ControlPlace{"Text2_2", K::Box, box(1395, 2835), {}, {}, "Frame1"},
     ControlPlace{"Label2_2", K::Label, labelOver(1395, 2835), "Overall Width", {}, "Frame1"},
 
-    ControlPlace{"Frame2", K::Frame, {90, 3555, 5100, 870}, "Results"},
+    ControlPlace{"Frame2", K::Frame, {90, 3555, 5100, 1140}, "Results"},
     ControlPlace{"lblRiser", K::Label, {150, 270, 4800, 240}, {}, {}, "Frame2"},
     ControlPlace{"lblTread", K::Label, {150, 540, 4800, 240}, {}, {}, "Frame2"},
+    ControlPlace{"lblStringer", K::Label, {150, 810, 4800, 240}, {}, {}, "Frame2"},
 
     ControlPlace{"lblCalculateFor", K::Label, {5400, 225, 1350, 240}, "Calculate for:"},
     ControlPlace{"optStair_0", K::Option, {5400, 495, 1300, 255}, "Risers"},

@@ -79,6 +79,7 @@ void frmStair::findControls() {
     }
     lblRiser_ = qobject_cast<QLabel*>(made(QStringLiteral("lblRiser")));
     lblTread_ = qobject_cast<QLabel*>(made(QStringLiteral("lblTread")));
+    lblStringer_ = qobject_cast<QLabel*>(made(QStringLiteral("lblStringer")));
     for (std::size_t index = 0; index < 2; ++index) {
         auto* option = qobject_cast<QRadioButton*>(made(QStringLiteral("optStair_%1").arg(index)));
         connect(option, &QRadioButton::toggled, this, [this, index](bool checked) {
@@ -137,16 +138,19 @@ void frmStair::Command1_Click() {
 
 void frmStair::render() {
     const StairForm& form = calculator_.form();
-    const auto show = [](QLineEdit* box, const std::string& text) {
+    // Only a text that changes is set, so a screen reader hears each result
+    // line once, when it changes.
+    const auto show = [](auto* control, const std::string& text) {
         const QString shown = QString::fromStdString(text);
-        if (box->text() != shown) box->setText(shown);
+        if (control->text() != shown) control->setText(shown);
     };
     for (std::size_t index = 0; index < 3; ++index) {
         show(Text1_[index], form.Text1[index]);
         show(Text2_[index], form.Text2[index]);
     }
-    lblRiser_->setText(QString::fromStdString(form.lblRiser));
-    lblTread_->setText(QString::fromStdString(form.lblTread));
+    show(lblRiser_, form.lblRiser);
+    show(lblTread_, form.lblTread);
+    show(lblStringer_, form.lblStringer);
 }
 
 }  // namespace plumbrule

@@ -22,9 +22,10 @@ namespace plumbrule {
 // The stair calculator window, "Stair Calculator": two sides of three boxes
 // (risers: Text1_0..Text1_2, treads: Text2_0..Text2_2) on a drawing of the
 // flight, the side chosen with optStair_0 "Risers" / optStair_1 "Treads",
-// cmdCalculate "Claculate", Command1 "Close" and the result labels lblRiser
-// and lblTread. The solving is StairCalculator's; the window only copies the
-// boxes in and the results out. The overall dimension in the result is
+// cmdCalculate "Claculate", Command1 "Close" and the result labels lblRiser,
+// lblTread and lblStringer (the whole flight, once both sides have a result).
+// The solving is StairCalculator's; the window only copies the boxes in and
+// the results out. The overall dimension in the result is
 // written in the output form `currentOptions` gives at the time of the click
 // (the main window's options).
 class frmStair : public QWidget {
@@ -55,6 +56,7 @@ class frmStair : public QWidget {
     std::array<QRadioButton*, 2> optStair_{};
     QLabel* lblRiser_ = nullptr;
     QLabel* lblTread_ = nullptr;
+    QLabel* lblStringer_ = nullptr;
     QPushButton* cmdCalculate_ = nullptr;
     QPushButton* Command1_ = nullptr;
 };

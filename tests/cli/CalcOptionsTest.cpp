@@ -79,11 +79,27 @@ TEST(CalcOptions, EverythingElseIsTheExpression) {
     EXPECT_EQ(line.form.display.style, Style::Decimal);
 }
 
+TEST(CalcOptions, StairOptionsAreTheWindowsBoxes) {
+    const CommandLine line =
+        parseCommandLine({"--height", "8'10-1/2\"", "--stair", "--max-riser=7.75", "--run", "-130",
+                          "--style", "decimal", "--treads", "13"});
+    EXPECT_EQ(line.action, Action::Stair) << line.problem;
+    EXPECT_EQ(line.stair, (StairValues{"8'10-1/2\"", {}, "7.75", "-130", "13", {}, {}}));
+    EXPECT_EQ(line.form.display.style, Style::Decimal);
+    // A value left out is the stair's problem to report, as a missing value.
+    EXPECT_EQ(parseCommandLine({"--stair", "--run"}).stair.problem, "--run needs a value");
+
+    EXPECT_EQ(parseCommandLine({"--height", "100"}).problem, "--height needs --stair (see --help)");
+    EXPECT_EQ(parseCommandLine({"--stair", "5"}).problem,
+              "--stair takes no EXPRESSION (see --help)");
+}
+
 TEST(CalcOptions, HelpAndVersion) {
     EXPECT_EQ(parseCommandLine({"--help"}).action, Action::ShowHelp);
     EXPECT_EQ(parseCommandLine({"5", "-h"}).action, Action::ShowHelp);
     EXPECT_EQ(parseCommandLine({"--version"}).action, Action::ShowVersion);
     EXPECT_NE(usageText().find("--precision 0-8"), std::string::npos);
+    EXPECT_NE(usageText().find("--stair [--height H]"), std::string::npos);
 }
 
 }  // namespace

@@ -179,6 +179,24 @@ TEST_F(PlumbruleCalc, InputOrOutputErrorsGiveOneLineOnStandardErrorAndExitTwo) {
     }
 }
 
+TEST_F(PlumbruleCalc, StairPrintsTheWindowsLinesOrOneProblem) {
+    const Outcome solved = run({"--stair", "--height", "8'10-1/2\"", "--max-riser", "7.75", "--run",
+                                "130", "--max-tread", "10"});
+    EXPECT_EQ(solved.status, 0);
+    EXPECT_EQ(solved.out,
+              "14 Risers @ 7.61\" = 8'10-1/2\"\n13 Treads @ 10.00\" = 10'10\"\n"
+              "Stringer 14'0-1/16\" @ 37.3\u00B0, 2R+T 25.2\": steep\n");
+    EXPECT_EQ(solved.err, "");
+
+    const Outcome bad = run({"--stair", "--height", "100", "--max-riser", "x"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "plumbrule-calc: --max-riser \"x\": Error: 13 - Type mismatch\n");
+    const Outcome missing = run({"--stair", "--height", "100", "--max-riser"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "plumbrule-calc: --max-riser needs a value\n");
+}
+
 TEST_F(PlumbruleCalc, ReadsOneExpressionPerLineAndWritesOneLineEach) {
     const std::string input =
         "5' + 3\n"

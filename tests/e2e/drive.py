@@ -497,8 +497,39 @@ def stair_window(p):
     expect_over(box, stair, "the stair message box")
     press("Return")
     wait_for(lambda: xdo("getactivewindow"), stair, "the stair window active again")
+    stair_in_feet_and_inches(p)
     p.click("Command1")
     p.x_window_gone("^Stair Calculator$")
+
+
+def type_in_stair_box(p, box, value):
+    """Replaces the box's text by typing; an empty value clears it."""
+    p.click(box)
+    press("ctrl+a")
+    if value:
+        xdo("type", "--delay", KEY_DELAY_MS, value)
+    else:
+        press("BackSpace")
+    wait_for(lambda: text_of(p.control(box)), value, f"{box} typed")
+
+
+def stair_in_feet_and_inches(p):
+    """The worked flight, typed key by key with its marks; the output form is
+    decimal, None, four places, so the boxes come back as plain inches."""
+    sides = (("optStair_0", (("Text1_2", "8'10-1/2\""), ("Text1_1", ""), ("Text1_0", "7.75")),
+              "lblRiser", '14 Risers @ 7.61" = 106.5'),
+             ("optStair_1", (("Text2_2", "10'10\""), ("Text2_0", "10")), "lblTread",
+              '13 Treads @ 10.00" = 130'))
+    for option, boxes, label, result in sides:
+        p.click(option)
+        for box, value in boxes:
+            type_in_stair_box(p, box, value)
+        p.click("cmdCalculate")
+        wait_for(lambda: p.control(label).get_name(), result, f"{label} from feet and inches")
+    for box, value in (("Text1_2", "106.5"), ("Text2_2", "130")):
+        wait_for(lambda: text_of(p.control(box)), value, f"{box} in the output form")
+    wait_for(lambda: p.control("lblStringer").get_name(),
+             'Stringer 168.0543 @ 37.3\u00b0, 2R+T 25.2": steep', "the stringer line")
 
 
 def expect_saved(values, what):
@@ -539,7 +570,8 @@ def run_accessible(args):
         division_by_zero(p)
         log("ok   division by zero: message box dismissed by Enter")
         stair_window(p)
-        log("ok   stair window filled and calculated; its message box over it")
+        log("ok   stair window filled and calculated, in feet and inches too: three result "
+            "lines; its message box over it")
         main = p.client_rect(p.window)
         p.close()
     finally:

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <string>
 
+#include "support/ErrorOf.h"
 #include "support/FakeMessageDialog.h"
 
 namespace plumbrule {
@@ -249,6 +251,136 @@ TEST_F(Stair, SwitchingSidesKeepsTextsAndValues) {
     EXPECT_EQ(stair.intRisers, 14);
     EXPECT_EQ(stair.intTreads, 11);
 }
+
+// ---- Lengths with marks, and the whole flight ----------------------------------------
+
+struct LengthBox {
+    std::string text;
+    double inches;
+    bool plain;
+};
+
+void PrintTo(const LengthBox& row, std::ostream* out) {
+    *out << row.text;
+}
+
+class StairLengthBox : public ::testing::TestWithParam<LengthBox> {};
+
+TEST_P(StairLengthBox, ReadsWhatTheCalculatorReadsOrPastes) {
+    EXPECT_DOUBLE_EQ(readLengthBox(GetParam().text), GetParam().inches);
+    EXPECT_EQ(isPlainNumber(GetParam().text), GetParam().plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, StairLengthBox,
+    ::testing::Values(LengthBox{"106.5", 106.5, true}, LengthBox{" 7 ", 7, true},
+                      LengthBox{"8'10-1/2\"", 106.5, false}, LengthBox{"8' 10 1/2\"", 106.5, false},
+                      LengthBox{"10-3/4\"", 10.75, false}, LengthBox{"1/2\"", 0.5, false},
+                      LengthBox{"5 ' 3", 63, false}, LengthBox{"5 ft 3 in", 63, false},
+                      LengthBox{"-0'3\"", -3, false}, LengthBox{"3\u00BD\"", 3.5, false}));
+
+TEST(StairBoxes, TextThatIsNoLengthIsATypeMismatchAndCountsTakeNumbersOnly) {
+    for (const char* text : {"abc", "3-", "3-1/0\"", "5'3-1/", " ", "12 risers", "\"", "'", "-",
+                             "3-1/2", "3 1/2", "\u00BD"}) {
+        EXPECT_EQ(testing::errorOf([&] { readLengthBox(text); }), 13) << text;
+    }
+    EXPECT_EQ(testing::errorOf([] { readLengthBox("1E400"); }), 6);  // a number, too large
+    EXPECT_EQ(testing::errorOf([] { readCountBox("14'"); }), 13);
+    EXPECT_EQ(readCountBox("13.5"), 14);
+}
+
+TEST_F(Stair, TheWorkedFlightInFeetAndInches) {
+    calculate(true, {"7.75", "", "8'10-1/2\""}, kFirstRun);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    // The box reads as the user wrote it, not 106.5.
+    EXPECT_EQ(risers(), (Boxes{"7.75", "14", "8'10-1/2\""}));
+    EXPECT_EQ(stair.form().lblRiser, "14 Risers @ 7.61\" = 8'10-1/2\"");
+    EXPECT_EQ(stair.form().lblStringer, "");  // one side only
+
+    calculate(false, {"10", "", "130"}, kFirstRun);
+    EXPECT_EQ(treads(), (Boxes{"10", "13", "130"}));  // a plain number stays one
+    EXPECT_EQ(stair.form().lblTread, "13 Treads @ 10.00\" = 10'10\"");
+    EXPECT_EQ(stair.form().lblStringer, "Stringer 14'0-1/16\" @ 37.3\u00B0, 2R+T 25.2\": steep");
+
+    // Every later calculation writes the line in the output form of its click.
+    calculate(false, {"10", "", "130"});
+    EXPECT_EQ(stair.form().lblStringer, "Stringer 168.0543 @ 37.3\u00B0, 2R+T 25.2\": steep");
+    calculate(true, {"7.75", "", "8'10-1/2\""});
+    EXPECT_EQ(risers()[2], "106.5");  // decimal, None: the output form is a plain number
+    // Fractional, None writes 106-1/2, which these boxes read only with its mark.
+    calculate(true, {"7.75", "", "8'10-1/2\""},
+              {DisplayOptions::Style::Fractional, DisplayOptions::Units::None, 4});
+    EXPECT_EQ(risers()[2], "106-1/2\"");
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+}
+
+TEST_F(Stair, AComputedOrEmptyBoxIsWrittenAsBefore) {
+    calculate(true, {"7-3/4\"", "14", ""}, kFirstRun);
+    EXPECT_EQ(risers(), (Boxes{"7-3/4\"", "14", "108.5"}));
+    calculate(true, {"", "14", "8'10-1/2\""}, kFirstRun);
+    EXPECT_EQ(risers(), (Boxes{"7.61", "14", "8'10-1/2\""}));
+}
+
+TEST_F(Stair, TheFlightLineDescribesTheResultsShownAndOnlyThose) {
+    calculate(true, {"7.5", "", "100"});
+    calculate(false, {"11", "", "120"});
+    const std::string line = stair.form().lblStringer;
+    EXPECT_EQ(line, "Stringer 156.205 @ 33.2\u00B0, 2R+T 25.2\": steep");
+    // A failed calculation changes no line, and the next one on the other
+    // side still pairs with the risers shown.
+    calculate(true, {"8", "x", "100"});
+    EXPECT_EQ(stair.form().lblStringer, line);
+    calculate(false, {"11", "", "120"});
+    EXPECT_EQ(stair.form().lblStringer, line);
+}
+
+TEST_F(Stair, AFlightLineThatCannotBeWrittenIsEmptiedAndReported) {
+    calculate(true, {"", "2", "1.7E308"});
+    calculate(false, {"", "2", "100"});
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_NE(stair.form().lblStringer, "");
+    calculate(false, {"", "2", "1.7E308"});  // the stringer is beyond the double range
+    expectMessage(kTooLarge, "Error");
+    EXPECT_EQ(stair.form().lblStringer, "");
+}
+
+// Expected values worked out by hand: stringer = sqrt(H^2 + W^2), angle =
+// atan(R / T) in degrees, 2R + T.
+struct Flight {
+    double riser, tread, height, width;
+    double stringer;
+    std::string angle, stepRule;
+    Comfort comfort;
+};
+
+void PrintTo(const Flight& row, std::ostream* out) {
+    *out << "R " << row.riser << ", T " << row.tread;
+}
+
+class StairFlight : public ::testing::TestWithParam<Flight> {};
+
+TEST_P(StairFlight, StringerAngleAndStepRule) {
+    const Flight& row = GetParam();
+    const FlightCheck check = checkFlight(row.riser, row.tread, row.height, row.width);
+    EXPECT_NEAR(check.stringer, row.stringer, 1e-6);
+    EXPECT_EQ(check.angleText, row.angle);
+    EXPECT_EQ(check.stepRuleText, row.stepRule);
+    EXPECT_EQ(check.comfort, row.comfort);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flights, StairFlight,
+    ::testing::Values(Flight{7.6071428571, 10, 106.5, 130, 168.0543067, "37.3", "25.2",
+                             Comfort::Steep},
+                      Flight{7, 11, 84, 120, 146.4786674, "32.5", "25.0", Comfort::Comfortable},
+                      Flight{7.5, 9, 100, 120, 156.2049935, "39.8", "24.0", Comfort::Comfortable},
+                      Flight{6, 11, 36, 44, 56.8506816, "28.6", "23.0", Comfort::Shallow},
+                      // Steep by the angle alone, even where the rule says shallow.
+                      Flight{8, 8, 0, 0, 0, "45.0", "24.0", Comfort::Steep},
+                      Flight{9, 4, 0, 0, 0, "66.0", "22.0", Comfort::Steep},
+                      // 25.04 shows as 25.0, and is called what it shows.
+                      Flight{7.52, 10, 3, 4, 5, "36.9", "25.0", Comfort::Comfortable},
+                      Flight{7.75, 0, 0, 0, 0, "90.0", "15.5", Comfort::Steep}));
 
 }  // namespace
 }  // namespace plumbrule

@@ -64,7 +64,7 @@ class StairWindow : public ::testing::Test {
 
 TEST_F(StairWindow, OpensOnTheRisersSideWithEmptyBoxesAndLabels) {
     EXPECT_EQ(window->windowTitle(), "Stair Calculator");
-    EXPECT_EQ(window->size(), QSize(453, 303));
+    EXPECT_EQ(window->size(), QSize(453, 321));
     EXPECT_TRUE(control<QRadioButton>("optStair_0")->isChecked());
     EXPECT_FALSE(control<QRadioButton>("optStair_1")->isChecked());
     for (const char* name : {"Text1_0", "Text1_1", "Text1_2", "Text2_0", "Text2_1", "Text2_2"}) {
@@ -146,6 +146,49 @@ TEST_F(StairWindow, CalculatesTheRisersIntoTheBoxesAndTheLabel) {
     screenshot("plumbrule-stair.png");
 }
 
+TEST_F(StairWindow, TheWorkedFlightTypedInFeetAndInchesGivesThreeLines) {
+    options = DisplayOptions{};  // a first run: fractional feet and inches, 1/16 inch
+    QLabel* lblStringer = control<QLabel>("lblStringer");
+    type("Text1_2", "8'10-1/2\"");
+    type("Text1_0", "7.75");
+    QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
+    EXPECT_EQ(box("Text1_2")->text(), "8'10-1/2\"");
+    EXPECT_EQ(control<QLabel>("lblRiser")->text(), "14 Risers @ 7.61\" = 8'10-1/2\"");
+    EXPECT_EQ(lblStringer->text(), "");
+
+    QTest::mouseClick(control<QRadioButton>("optStair_1"), Qt::LeftButton);
+    type("Text2_2", "130");
+    type("Text2_0", "10");
+    QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(control<QLabel>("lblTread")->text(), "13 Treads @ 10.00\" = 10'10\"");
+    const QString line = QStringLiteral("Stringer 14'0-1/16\" @ 37.3\u00B0, 2R+T 25.2\": steep");
+    EXPECT_EQ(lblStringer->text(), line);
+    // Assistive technology reads the whole line as the label's name.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(lblStringer)->text(QAccessible::Name), line);
+    // Copied, or not, as the other result lines are.
+    EXPECT_EQ(lblStringer->textInteractionFlags(),
+              control<QLabel>("lblRiser")->textInteractionFlags());
+    screenshot("plumbrule-stair.png");
+}
+
+TEST_F(StairWindow, TheThirdLineFitsBelowTheOthersInTheResultsFrame) {
+    const QRect frame = control<QWidget>("Frame2")->rect();
+    const QRect tread = control<QLabel>("lblTread")->geometry();
+    QLabel* lblStringer = control<QLabel>("lblStringer");
+    EXPECT_GE(lblStringer->geometry().top(), tread.bottom());
+    EXPECT_TRUE(frame.contains(lblStringer->geometry())) << lblStringer->geometry().bottom();
+    EXPECT_TRUE(window->rect().contains(control<QWidget>("Frame2")->geometry()));
+    // Long lines: a stringer to 1/256 inch or four decimal places, "comfortable".
+    for (const QString& longest :
+         {QStringLiteral("Stringer 14'0-13/256\" @ 33.7\u00B0, 2R+T 24.5\": comfortable"),
+          QStringLiteral("Stringer 14'11.1235\" @ 33.7\u00B0, 2R+T 24.5\": comfortable")}) {
+        EXPECT_LE(lblStringer->fontMetrics().horizontalAdvance(longest),
+                  lblStringer->contentsRect().width())
+            << longest.toStdString();
+    }
+}
+
 TEST_F(StairWindow, ReportsTooFewValuesInAMessageBox) {
     type("Text1_2", "100");
     QTest::mouseClick(control<QPushButton>("cmdCalculate"), Qt::LeftButton);
@@ -180,8 +223,9 @@ TEST(StairWindowIds, ControlsDescribeThemselvesByNameForAutomation) {
     FakeMessageDialog messages;
     frmStair window(messages, [] { return DisplayOptions{}; });
     qunsetenv("PLUMBRULE_ACCESSIBLE_IDS");
-    for (const char* name : {"Text1_0", "Text2_2", "optStair_0", "optStair_1", "cmdCalculate",
-                             "Command1", "lblRiser", "lblTread", "Frame1", "Frame2"}) {
+    for (const char* name :
+         {"Text1_0", "Text2_2", "optStair_0", "optStair_1", "cmdCalculate", "Command1", "lblRiser",
+          "lblTread", "lblStringer", "Frame1", "Frame2"}) {
         const QWidget* control = window.findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(control, nullptr) << name;
         EXPECT_EQ(control->accessibleDescription(), name);
