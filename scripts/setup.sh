@@ -31,6 +31,9 @@ test_packages=(
   # accessibility stack on a private X server, driven from Python.
   xdotool openbox dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
   x11-utils xclip
+  # The screen reader the end-to-end tier listens with (speech and braille
+  # switched off, every utterance written to its debug file).
+  orca
   # What the run set leaves out: the test machine has the recommendations.
   qt6-gtk-platformtheme qt6-translations-l10n make
 )

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Plumbrule developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The screen-reader part of the end-to-end tier: the built program on a
+# private desktop with Orca listening, speech and braille switched off and
+# every utterance written to Orca's debug file, driven by real key presses.
+#   tests/e2e/orca.sh PROGRAM
+# Exit status: 0 passed, 1 failed, 77 skipped (no X server could start).
+# A missing Orca is a failure: scripts/setup.sh installs it.
+set -uo pipefail
+
+program=${1:?usage: orca.sh PROGRAM}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../../scripts/private-desktop.sh
+. "$here/../../scripts/private-desktop.sh"
+work=$(mktemp -d "${TMPDIR:-/tmp}/plumbrule-orca.XXXXXX")
+
+cleanup() {
+    desktop_end
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+missing=()
+for tool in Xvfb xdotool openbox dbus-daemon dbus-send xclip xprop orca; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+python=$(desktop_python) || missing+=("python3 with gir1.2-atspi-2.0")
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "FAIL: missing ${missing[*]} (scripts/setup.sh installs them)" >&2
+    exit 1
+fi
+
+desktop_home "$work"
+if ! desktop_xvfb "$work" 1280x1024x24; then
+    echo "SKIP: Xvfb could not start" >&2
+    exit 77
+fi
+desktop_session_bus "$work"
+desktop_accessibility "$work" || exit 1
+
+openbox >"$work/openbox.log" 2>&1 &
+desktop_pids+=($!)
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+
+# Orca with its own empty preferences, no sound and no braille display; what
+# it would say goes to its debug file as "SPEECH OUTPUT" lines. Orca writes
+# that file through Python's buffer: it is run here with the file flushed
+# after each utterance (and once Orca is up), so the driver reads each one as
+# soon as it is said, without slowing Orca down by a write for every line.
+mkdir -p "$work/orca-prefs"
+flushing='
+import builtins, runpy, sys
+debug_file = sys.argv[1]
+real_open = builtins.open
+class Flushing:
+    def __init__(self, file):
+        self.file = file
+    def writelines(self, lines):
+        self.file.writelines(lines)
+        if any("SPEECH OUTPUT" in line or "Starting registry" in line for line in lines):
+            self.file.flush()
+    def __getattr__(self, name):
+        return getattr(self.file, name)
+def open_flushing(file, mode="r", *args, **kwargs):
+    opened = real_open(file, mode, *args, **kwargs)
+    return Flushing(opened) if file == debug_file and "w" in mode else opened
+builtins.open = open_flushing
+sys.argv = [sys.argv[2]] + sys.argv[3:]
+runpy.run_path(sys.argv[0], run_name="__main__")
+'
+GSETTINGS_BACKEND=memory /usr/bin/python3 -c "$flushing" "$work/orca-debug.out" \
+    "$(command -v orca)" --replace --user-prefs "$work/orca-prefs" \
+    --disable speech --disable braille --debug-file "$work/orca-debug.out" \
+    >"$work/orca.log" 2>&1 &
+desktop_pids+=($!)
+
+PYTHONDONTWRITEBYTECODE=1 "$python" "$here/orca.py" --program "$program" --work "$work" \
+    --speech "$work/orca-debug.out"
+status=$?
+if [ $status -ne 0 ]; then
+    for log in "$work"/*.log; do
+        [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 20 "$log"; }
+    done >&2
+    if [ -n "${PLUMBRULE_ORCA_KEEP:-}" ]; then
+        cp "$work/orca-debug.out" "$PLUMBRULE_ORCA_KEEP" 2>/dev/null || true
+    fi
+fi
+exit $status
