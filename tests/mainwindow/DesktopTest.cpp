@@ -274,7 +274,7 @@ class Announcements : public Desktop {
     // without size or keyboard focus.
     QStringList said() {
         QStringList texts;
-        QAccessible::Id lastIdentity = 0;
+        [[maybe_unused]] QAccessible::Id lastIdentity = 0;
         for (const Announcement& a : announcements) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
             if (a.type == QAccessible::Announcement) texts << a.text;
