@@ -42,14 +42,20 @@ class Voice : public QWidget {
 
     static QString name() { return QStringLiteral("screenReaderVoice"); }
 
-    void say(const QString& text) {
+    // False once the voice has said enough: Qt keeps a little for every
+    // identity a widget had until the widget goes, so a new voice takes over.
+    bool say(const QString& text) {
         if (QAccessibleInterface* before = QAccessible::queryAccessibleInterface(this)) {
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
         }
         setAccessibleName(text);
         QAccessibleEvent focus(this, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
+        return ++said_ < 256;
     }
+
+  private:
+    int said_ = 0;
 };
 #endif
 
@@ -105,7 +111,10 @@ void Say(QWidget& window, const QString& text) {
     auto* voice =
         static_cast<Voice*>(window.findChild<QWidget*>(Voice::name(), Qt::FindDirectChildrenOnly));
     if (!voice) voice = new Voice(window);
-    voice->say(text);
+    if (!voice->say(text)) {
+        voice->setObjectName(QString());
+        voice->deleteLater();
+    }
 #endif
 }
 

@@ -26,7 +26,8 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 TIMEOUT = 15.0
-KEY_DELAY_MS = "120"
+# About four keys a second, as a quick hand types a length.
+KEY_DELAY_MS = "250"
 # What Qt prints when a key waited for the screen reader's answer in vain.
 KEY_EVENT_ERROR = "QSpiApplication::keyEventError"
 
@@ -183,9 +184,10 @@ class Program:
     def activate(self, window=None):
         xdo("windowactivate", "--sync", window or self.window)
 
-    def display(self):
+    def display(self, speech):
         """The display as a user copies it: Ctrl+C."""
         self.activate()
+        speech.quiet()
         subprocess.run(["xclip", "-selection", "clipboard", "/dev/null"], check=False)
         press("ctrl+c")
         deadline = time.monotonic() + TIMEOUT
@@ -252,7 +254,7 @@ def entry_and_result(p, speech):
     speech.said_once("7 feet 11 and 1/2 inches", "the result after Enter")
     # The display's own text is not read out mark by mark as well.
     speech.never("7'11", "the result after Enter")
-    shown = p.display()
+    shown = p.display(speech)
     if shown != "7'11-1/2\"":
         raise Failure(f"display after the worked example: {shown!r} (a key lost or doubled?)")
 
@@ -265,7 +267,7 @@ def division_by_zero(p, speech):
     speech.wait("Error 11: Division by zero", "the message box of error 11")
     speech.quiet()
     press("Return")
-    shown = p.display()
+    shown = p.display(speech)
     if shown != "0":
         raise Failure(f"display after the error: {shown!r}")
 

@@ -6,7 +6,7 @@
 
 # The screen-reader part of the end-to-end tier: the built program on a
 # private desktop with Orca listening, speech and braille switched off and
-# every utterance written to Orca's debug file, driven by real key presses.
+# every utterance written to a file, driven by real key presses.
 #   tests/e2e/orca.sh PROGRAM
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server could start).
 # A missing Orca is a failure: scripts/setup.sh installs it.
@@ -50,47 +50,43 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 
-# Orca with its own empty preferences, no sound and no braille display; what
-# it would say goes to its debug file as "SPEECH OUTPUT" lines. Orca writes
-# that file through Python's buffer: it is run here with the file flushed
-# after each utterance (and once Orca is up), so the driver reads each one as
-# soon as it is said, without slowing Orca down by a write for every line.
+# Orca with its own empty preferences, no sound and no braille display. What
+# it would say is what its debug output calls "SPEECH OUTPUT"; Orca's whole
+# debug log (--debug-file) describes every event it handles, asking the
+# program for each object's details, which slows it down until keys wait
+# for it. So Orca runs as a user runs it, without the log, and only its
+# SPEECH OUTPUT lines (and the line that says it is up) go to a file, each
+# written as soon as it is said.
 mkdir -p "$work/orca-prefs"
-flushing='
-import builtins, runpy, sys
-debug_file = sys.argv[1]
-real_open = builtins.open
-class Flushing:
-    def __init__(self, file):
-        self.file = file
-    def writelines(self, lines):
-        self.file.writelines(lines)
-        if any("SPEECH OUTPUT" in line or "Starting registry" in line for line in lines):
-            self.file.flush()
-    def __getattr__(self, name):
-        return getattr(self.file, name)
-def open_flushing(file, mode="r", *args, **kwargs):
-    opened = real_open(file, mode, *args, **kwargs)
-    return Flushing(opened) if file == debug_file and "w" in mode else opened
-builtins.open = open_flushing
+speech_only='
+import runpy, sys
+from datetime import datetime
+utterances = open(sys.argv[1], "w", encoding="utf-8")
+import orca.debug as debug
+println = debug.println
+def println_speech(level, text="", timestamp=False, *args, **kwargs):
+    if "SPEECH OUTPUT" in text or "ORCA: Starting registry" in text:
+        utterances.write(datetime.now().strftime("%H:%M:%S.%f") + " - " + text + "\n")
+        utterances.flush()
+    return println(level, text, timestamp, *args, **kwargs)
+debug.println = println_speech
 sys.argv = [sys.argv[2]] + sys.argv[3:]
 runpy.run_path(sys.argv[0], run_name="__main__")
 '
-GSETTINGS_BACKEND=memory /usr/bin/python3 -c "$flushing" "$work/orca-debug.out" \
+GSETTINGS_BACKEND=memory /usr/bin/python3 -c "$speech_only" "$work/orca-speech.out" \
     "$(command -v orca)" --replace --user-prefs "$work/orca-prefs" \
-    --disable speech --disable braille --debug-file "$work/orca-debug.out" \
-    >"$work/orca.log" 2>&1 &
+    --disable speech --disable braille >"$work/orca.log" 2>&1 &
 desktop_pids+=($!)
 
-PYTHONDONTWRITEBYTECODE=1 "$python" "$here/orca.py" --program "$program" --work "$work" \
-    --speech "$work/orca-debug.out"
+PYTHONDONTWRITEBYTECODE=1 "$python" "$here/${PLUMBRULE_ORCA_DRIVER:-orca.py}" --program "$program" --work "$work" \
+    --speech "$work/orca-speech.out"
 status=$?
 if [ $status -ne 0 ]; then
     for log in "$work"/*.log; do
         [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 20 "$log"; }
     done >&2
     if [ -n "${PLUMBRULE_ORCA_KEEP:-}" ]; then
-        cp "$work/orca-debug.out" "$PLUMBRULE_ORCA_KEEP" 2>/dev/null || true
+        cp "$work/orca-speech.out" "$PLUMBRULE_ORCA_KEEP" 2>/dev/null || true
     fi
 fi
 exit $status
