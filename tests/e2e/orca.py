@@ -7,7 +7,8 @@
 """What a screen-reader user hears from the real Plumbrule.
 
 Orca runs on the private desktop that orca.sh starts, with speech and braille
-switched off; each utterance is a "SPEECH OUTPUT" line in its debug file.
+switched off; each utterance is a "SPEECH OUTPUT" line in the file orca.sh
+has it write.
 Keys go through the X server (xdotool) as a user presses them; the program is
 found on the accessibility bus by its process. Exit status 0 when every check
 held, 1 otherwise.
@@ -41,7 +42,7 @@ def log(text):
 
 
 class Speech:
-    """The utterances in Orca's debug file, read from a mark onwards."""
+    """Orca's utterances, read from a mark onwards."""
 
     # The text, then (for most lines) Orca's voice settings: 'text ' {'established': False}
     LINE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: ?\{[^{}]*\})?$", re.MULTILINE)
@@ -52,8 +53,8 @@ class Speech:
 
     def text(self):
         try:
-            with open(self.path, encoding="utf-8", errors="replace") as debug:
-                return debug.read()
+            with open(self.path, encoding="utf-8", errors="replace") as said:
+                return said.read()
         except FileNotFoundError:
             return ""
 
@@ -308,7 +309,14 @@ def stair_window(p, speech):
     speech.wait("Calculate for treads", "the treads option")
     speech.wait("selected", "the treads option says it is chosen")
     speech.quiet()
-    xdo("windowclose", stair)
+    p.activate(stair)
+    press("alt+F4")
+    deadline = time.monotonic() + TIMEOUT
+    while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Stair Calculator$"],
+                         capture_output=True, text=True, check=False).stdout.strip():
+        if time.monotonic() > deadline:
+            raise Failure("the stair window did not close on Alt+F4")
+        time.sleep(0.1)
 
 
 def history_window(p, speech):
@@ -332,7 +340,7 @@ def history_window(p, speech):
 
 def run(args):
     speech = Speech(args.speech)
-    # Orca is up once it has said so in its debug file.
+    # Orca is up once it has said so.
     deadline = time.monotonic() + 60
     while "ORCA: Starting registry" not in speech.text():
         if time.monotonic() > deadline:
