@@ -28,8 +28,8 @@ namespace {
 // newer one overtook, so a voice that kept its identity (or a few taking
 // turns) would at times land silently on the current one. Dropping the
 // voice's accessible interface makes Qt give it a new one, with a new path
-// on the accessibility bus; nothing else is sent, so the screen reader has as
-// little to do as a focus change asks.
+// on the accessibility bus; only the name and the focus are sent, so the
+// screen reader has no more to do than for a focus change.
 class Voice : public QWidget {
   public:
     explicit Voice(QWidget& window) : QWidget(&window) {
