@@ -16,7 +16,6 @@ held, 1 otherwise.
 
 import argparse
 import os
-import re
 import subprocess
 import sys
 import time
@@ -44,8 +43,7 @@ def log(text):
 class Speech:
     """Orca's utterances, read from a mark onwards."""
 
-    # The text, then (for most lines) Orca's voice settings: 'text ' {'established': False}
-    LINE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: ?\{[^{}]*\})?$", re.MULTILINE)
+    PREFIX = "SPEECH OUTPUT: '"
 
     def __init__(self, path):
         self.path = path
@@ -58,8 +56,16 @@ class Speech:
         except FileNotFoundError:
             return ""
 
+    @classmethod
+    def utterance(cls, line):
+        """The text of one line: 'text' and, for most, the voice after it
+        ('5 feet ' {'established': False}); the text may hold quotes."""
+        said = line.split(cls.PREFIX, 1)[1]
+        voice = max(said.rfind("' {"), said.rfind("'{"))
+        return (said[:voice] if voice >= 0 else said[:said.rfind("'")]).strip()
+
     def all(self):
-        return [said.strip() for said in self.LINE.findall(self.text())]
+        return [self.utterance(line) for line in self.text().splitlines() if self.PREFIX in line]
 
     def mark(self):
         """Later checks hear only what is said from now on."""
@@ -342,7 +348,7 @@ def run(args):
     speech = Speech(args.speech)
     # Orca is up once it has said so.
     deadline = time.monotonic() + 60
-    while "ORCA: Starting registry" not in speech.text():
+    while "ORCA: Starting" not in speech.text():
         if time.monotonic() > deadline:
             raise Failure("Orca never started (see orca.log)")
         time.sleep(0.2)

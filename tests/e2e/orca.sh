@@ -63,13 +63,22 @@ import runpy, sys
 from datetime import datetime
 utterances = open(sys.argv[1], "w", encoding="utf-8")
 import orca.debug as debug
-println = debug.println
-def println_speech(level, text="", timestamp=False, *args, **kwargs):
-    if "SPEECH OUTPUT" in text or "ORCA: Starting registry" in text:
-        utterances.write(datetime.now().strftime("%H:%M:%S.%f") + " - " + text + "\n")
-        utterances.flush()
-    return println(level, text, timestamp, *args, **kwargs)
-debug.println = println_speech
+inside = []
+def keeping_speech(original):
+    def print_text(level, text="", *args, **kwargs):
+        if not inside and ("SPEECH OUTPUT" in text or "ORCA: Starting" in text):
+            utterances.write(datetime.now().strftime("%H:%M:%S.%f") + " - " + text + "\n")
+            utterances.flush()
+        inside.append(True)
+        try:
+            return original(level, text, *args, **kwargs)
+        finally:
+            inside.pop()
+    return print_text
+# Orca 43 logs through println, later releases through print_message.
+for name in ("println", "printMessage", "print_message"):
+    if hasattr(debug, name):
+        setattr(debug, name, keeping_speech(getattr(debug, name)))
 sys.argv = [sys.argv[2]] + sys.argv[3:]
 runpy.run_path(sys.argv[0], run_name="__main__")
 '
