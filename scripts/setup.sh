@@ -34,6 +34,9 @@ test_packages=(
   # Other keyboard layouts (setxkbmap), and a headless Wayland session
   # (sway) typed on by a virtual keyboard (wtype), for Qt's Wayland platform.
   x11-xkb-utils sway wtype qt6-wayland
+  # The screen reader the end-to-end tier listens with (speech and braille
+  # switched off, what it says written to a file).
+  orca
   # What the run set leaves out: the test machine has the recommendations.
   qt6-gtk-platformtheme qt6-translations-l10n make
 )

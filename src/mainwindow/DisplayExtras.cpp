@@ -16,6 +16,7 @@
 #include "entry/SpokenLength.h"
 #include "mainwindow/frmMain.h"
 #include "platform/AccessibleIds.h"
+#include "platform/ScreenReader.h"
 
 namespace plumbrule {
 
@@ -38,16 +39,17 @@ DisplayExtras::DisplayExtras(frmMain& window, QLabel& display)
 }
 
 void DisplayExtras::displayChanged() {
-    // The name-changed event that makes a screen reader speak the new value
-    // is raised by the label itself when its text changes, because it has no
-    // accessible name of its own; setting the description raises a
-    // description-changed event. Announcing again here would make the
-    // screen reader say everything twice.
+    // The label raises the name-changed event itself when its text changes,
+    // because it has no accessible name of its own; setting the description
+    // raises a description-changed event. Neither is spoken by a screen
+    // reader while the display is not the focused control, so the spoken
+    // form is said once more, aloud, and only that: the bare text, marks and
+    // all, would say "5 apostrophe 3".
     const std::string text = display_.text().toStdString();
     display_.setToolTip(QString::fromStdString(readoutTooltip(text)));
-    if (!accessibleIds_) {
-        display_.setAccessibleDescription(QString::fromStdString(spokenLength(text)));
-    }
+    const QString spoken = QString::fromStdString(spokenLength(text));
+    if (!accessibleIds_) display_.setAccessibleDescription(spoken);
+    Say(window_, spoken);
 }
 
 QMenu* DisplayExtras::createMenu(QWidget* parent) {

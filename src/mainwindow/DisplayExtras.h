@@ -26,7 +26,9 @@ class frmMain;
 //     name-changed event on lblDisplay, whose accessible name stays its whole
 //     text), and its accessible description is the spoken form of the length
 //     ("5 feet 3 and 1/2 inches"), unless PLUMBRULE_ACCESSIBLE_IDS=1 asks for
-//     the automation descriptions.
+//     the automation descriptions;
+//   - a listening screen reader says that spoken form after each change,
+//     once (platform/ScreenReader.h).
 // None of these keys or menus has a row in the keyboard map: Ctrl+C and
 // Ctrl+V are window shortcuts, so they never reach Form_KeyDown.
 class DisplayExtras : public QObject {

@@ -18,6 +18,7 @@
 #include "platform/AccessibleIds.h"
 #include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
+#include "platform/ScreenReader.h"
 #include "platform/Twips.h"
 #include "stair/StairDiagram.h"
 #include "stair/StairLayout.h"
@@ -61,6 +62,7 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
     setWindowIcon(programIcon());
     ApplyAccessibleNames(*this, accessibleNameOf);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
+    SpeakTextBoxesOnFocus(*this);
     Form_Load();
 }
 
@@ -128,8 +130,12 @@ void frmStair::cmdCalculate_Click() {
         form.Text2[index] = Text2_[index]->text().toStdString();
     }
     form.risersChosen = optStair_[0]->isChecked();
+    auto* results = findChild<QWidget*>(QStringLiteral("Frame2"));
+    const QStringList before = ResultLines(*results);
     calculator_.cmdCalculate_Click(currentOptions_ ? currentOptions_() : DisplayOptions{});
     render();
+    // A screen reader says the new result lines, wherever the focus is.
+    Say(*this, ChangedLines(before, ResultLines(*results)));
 }
 
 void frmStair::Command1_Click() {

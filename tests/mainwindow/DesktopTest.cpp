@@ -12,11 +12,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
+#include <algorithm>
 #include <string>
 #include <vector>
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 #if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
 #include <QtGui/private/qguiapplication_p.h>
@@ -182,17 +188,33 @@ struct Announcement {
     QObject* object;
     QAccessible::Event type;
     QString text;
+    QAccessible::Id identity = 0;  // of the interface, as the accessibility bus knows it
 };
 std::vector<Announcement> announcements;
 
 void recordAnnouncement(QAccessibleEvent* event) {
     const QAccessible::Event type = event->type();
-    if (type != QAccessible::NameChanged && type != QAccessible::DescriptionChanged) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (type == QAccessible::Announcement) {
+        announcements.push_back(
+            {event->object(), type, static_cast<QAccessibleAnnouncementEvent*>(event)->message()});
+        return;
+    }
+#endif
+    if (type == QAccessible::TextSelectionChanged || type == QAccessible::TextCaretMoved) {
+        announcements.push_back({event->object(), type, QString()});
+        return;
+    }
+    if (type != QAccessible::NameChanged && type != QAccessible::DescriptionChanged &&
+        type != QAccessible::Focus) {
+        return;
+    }
     QAccessibleInterface* accessible = event->accessibleInterface();
     const auto kind =
-        type == QAccessible::NameChanged ? QAccessible::Name : QAccessible::Description;
-    announcements.push_back(
-        {event->object(), type, accessible ? accessible->text(kind) : QStringLiteral("<none>")});
+        type == QAccessible::DescriptionChanged ? QAccessible::Description : QAccessible::Name;
+    announcements.push_back({event->object(), type,
+                             accessible ? accessible->text(kind) : QStringLiteral("<none>"),
+                             accessible ? QAccessible::uniqueId(accessible) : 0});
 }
 
 class Announcements : public Desktop {
@@ -246,6 +268,34 @@ class Announcements : public Desktop {
         return texts;
     }
 
+    // What a screen reader was told to say since the last call, in order:
+    // announcements from Qt 6.8 on, before that the names of the window's
+    // voice as it took the accessible focus, each time under a new identity,
+    // without size or keyboard focus.
+    QStringList said() {
+        QStringList texts;
+        [[maybe_unused]] QAccessible::Id lastIdentity = 0;
+        for (const Announcement& a : announcements) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            if (a.type == QAccessible::Announcement) texts << a.text;
+#else
+            auto* voice = qobject_cast<QWidget*>(a.object);
+            if (a.type != QAccessible::Focus || !voice ||
+                voice->objectName() != QLatin1String("screenReaderVoice")) {
+                continue;
+            }
+            EXPECT_NE(a.identity, lastIdentity) << "said twice as one: " << a.text.toStdString();
+            EXPECT_TRUE(voice->size().isEmpty());
+            EXPECT_EQ(voice->focusPolicy(), Qt::NoFocus);
+            EXPECT_FALSE(voice->hasFocus());
+            lastIdentity = a.identity;
+            texts << a.text;
+#endif
+        }
+        announcements.clear();
+        return texts;
+    }
+
   private:
     QAccessible::UpdateHandler previous_ = nullptr;
 #if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
@@ -281,6 +331,79 @@ TEST_F(Announcements, TheSpokenFormIsAnnouncedAsTheDescription) {
     ASSERT_FALSE(described.isEmpty());
     EXPECT_EQ(described.last(), QStringLiteral("5 feet 3 and 1/2 inches"));
     EXPECT_EQ(described.first(), QStringLiteral("5"));
+}
+
+// The display never has the focus, so a screen reader would say nothing of
+// its own accord: the spoken form is said once after each change, and the
+// keyboard focus stays with the window.
+TEST_F(Announcements, EachChangeOfTheDisplayIsSaidOnceInItsSpokenForm) {
+    startActive();
+    said();
+    clickKeys("5f3F1/2i");
+    EXPECT_EQ(said(), (QStringList{"5", "5 feet", "5 feet 3 inches", "5 feet 3 and",
+                                   "5 feet 3 and 1", "5 feet 3 and 1/", "5 feet 3 and 1/2 inches",
+                                   "5 feet 3 and 1/2 inches"}));
+    clickKeys("+2i=");
+    EXPECT_EQ(said(), (QStringList{"2", "2 inches", "5 feet 5 and 1/2 inches"}));
+    clickKeys("=");  // the same text again: nothing new to say
+    EXPECT_EQ(said(), QStringList{});
+    EXPECT_TRUE(window->hasFocus());
+}
+
+TEST_F(Announcements, TheStairResultIsSaidWhenItChanges) {
+    startActive();
+    click("cmdStair");
+    frmStair& stair = *window->stairWindow();
+    const auto box = [&stair](const char* name) {
+        return stair.findChild<QLineEdit*>(QLatin1String(name));
+    };
+    auto* calculate = stair.findChild<QPushButton*>(QStringLiteral("cmdCalculate"));
+    box("Text1_2")->setText(QStringLiteral("100"));
+    box("Text1_0")->setText(QStringLiteral("7.5"));
+    said();
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    EXPECT_EQ(said(), QStringList{QStringLiteral("14 Risers @ 7.14\" = 8'4\"")});
+    QTest::mouseClick(calculate, Qt::LeftButton);  // the same result: nothing new
+    EXPECT_EQ(said(), QStringList{});
+    // The other side: only its own line is new.
+    QTest::mouseClick(stair.findChild<QRadioButton*>(QStringLiteral("optStair_1")), Qt::LeftButton);
+    box("Text2_2")->setText(QStringLiteral("120"));
+    box("Text2_0")->setText(QStringLiteral("11"));
+    said();
+    QTest::mouseClick(calculate, Qt::LeftButton);
+    EXPECT_EQ(said(), QStringList{QStringLiteral("11 Treads @ 10.91\" = 10'0\"")});
+    stair.close();
+}
+
+// Qt reports a box's selection and caret before its focus; a screen reader
+// hearing of the caret first kept still on Tab. The box is reported first,
+// and still selects its text as Tab always did.
+TEST_F(Announcements, TabReportsTheBoxBeforeItSelectsItsText) {
+    startActive();
+    click("cmdStair");
+    frmStair& stair = *window->stairWindow();
+    stair.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&stair));
+    auto* height = stair.findChild<QLineEdit*>(QStringLiteral("Text1_2"));
+    auto* risers = stair.findChild<QLineEdit*>(QStringLiteral("Text1_1"));
+    risers->setText(QStringLiteral("12"));
+    height->setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(height->hasFocus());
+    announcements.clear();
+    QTest::keyClick(height, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(risers->hasFocus());
+    EXPECT_EQ(risers->selectedText(), QStringLiteral("12"));
+    std::vector<QAccessible::Event> order;
+    for (const Announcement& a : announcements) {
+        if (a.object == risers) order.push_back(a.type);
+    }
+    ASSERT_FALSE(order.empty());
+    EXPECT_EQ(order.front(), QAccessible::Focus);
+    EXPECT_NE(std::find(order.begin(), order.end(), QAccessible::TextSelectionChanged),
+              order.end());
+    stair.close();
 }
 
 TEST_F(Desktop, DisplayDescriptionIsTheSpokenLength) {
