@@ -365,13 +365,16 @@ TEST_F(Announcements, TheStairResultIsSaidWhenItChanges) {
     EXPECT_EQ(said(), QStringList{QStringLiteral("14 Risers @ 7.14\" = 8'4\"")});
     QTest::mouseClick(calculate, Qt::LeftButton);  // the same result: nothing new
     EXPECT_EQ(said(), QStringList{});
-    // The other side: only its own line is new.
+    // The other side: its own line and the stringer line, now that both
+    // sides have a result, are new; the risers line is not said again.
     QTest::mouseClick(stair.findChild<QRadioButton*>(QStringLiteral("optStair_1")), Qt::LeftButton);
     box("Text2_2")->setText(QStringLiteral("120"));
     box("Text2_0")->setText(QStringLiteral("11"));
     said();
     QTest::mouseClick(calculate, Qt::LeftButton);
-    EXPECT_EQ(said(), QStringList{QStringLiteral("11 Treads @ 10.91\" = 10'0\"")});
+    EXPECT_EQ(said(), QStringList{QStringLiteral("11 Treads @ 10.91\" = 10'0\"\n"
+                                                 "Stringer 13'0-3/16\" @ 33.2\u00B0, 2R+T 25.2\": "
+                                                 "steep")});
     stair.close();
 }
 
