@@ -65,9 +65,10 @@ esac
 # libraries the programs link must be named.
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-# The window's layout is measured with Liberation Sans.
+# The window's layout is measured with Liberation Sans. A library renamed for
+# the 64-bit time transition (Debian 13's libqt6core6t64) is the same library.
 for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
-  grep -q "\\b$lib\\b" <<<"$depends" || fail "Depends lacks $lib"
+  grep -qE "\\b$lib(t64)?\\b" <<<"$depends" || fail "Depends lacks $lib"
 done
 for field in Maintainer Section Description; do
   [ -n "$(dpkg-deb --field "$deb" "$field")" ] || fail "control field $field is empty"
