@@ -145,7 +145,8 @@ inside() {
     as_user() {
         chroot "$root" runuser -u "$user" -- env -i HOME="/home/$user" USER="$user" \
             LOGNAME="$user" LANG=C.UTF-8 TERM=dumb PATH=/usr/local/bin:/usr/bin:/bin \
-            bash -c "cd $clone && $1"
+            bash -c "cd $clone || exit 1
+                     $1"
     }
     measured() {
         local label=$1 cmd=$2 packages debs start status=0
@@ -176,7 +177,13 @@ inside() {
 }
 export -f inside
 export root user clone suite command run_first
+# The namespaces' first process is killed when unshare ends, and with it every
+# process in the root; unshare ends when this script is interrupted.
 status=0
-unshare --mount --pid --fork --propagation private -- bash -c inside || status=$?
+unshare --mount --pid --fork --kill-child --propagation private -- bash -c inside &
+namespace=$!
+trap 'kill "$namespace" 2>/dev/null' INT TERM HUP
+wait "$namespace" || status=$?
+trap - INT TERM HUP
 stage "done, status $status"
 exit "$status"
