@@ -113,6 +113,8 @@ if [ ! -x "$root/usr/bin/sudo" ]; then
     debootstrap --variant=minbase --include=sudo,git "$suite" "$root" "$mirror" \
         >"$root.debootstrap.log" 2>&1 || { tail -n 30 "$root.debootstrap.log" >&2; exit 1; }
     rm -f "$root.debootstrap.log"
+    # As an installed system has it: its own name resolves (sudo looks it up).
+    echo "127.0.1.1 $(cat "$root/etc/hostname" 2>/dev/null || hostname)" >>"$root/etc/hosts"
     chroot "$root" useradd --create-home --shell /bin/bash "$user"
     echo "$user ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/$user"
     chmod 0440 "$root/etc/sudoers.d/$user"
