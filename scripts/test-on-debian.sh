@@ -180,11 +180,12 @@ inside() {
 export -f inside
 export root user clone suite command run_first
 # The namespaces' first process is killed when unshare ends, and with it every
-# process in the root; unshare ends when this script is interrupted.
+# process in the root. unshare holds back SIGTERM while it waits, so an
+# interrupted script ends it with SIGKILL.
 status=0
 unshare --mount --pid --fork --kill-child --propagation private -- bash -c inside &
 namespace=$!
-trap 'kill "$namespace" 2>/dev/null' INT TERM HUP
+trap 'kill -KILL "$namespace" 2>/dev/null' INT TERM HUP
 wait "$namespace" || status=$?
 trap - INT TERM HUP
 stage "done, status $status"
