@@ -110,7 +110,10 @@ stage() {
 if [ ! -x "$root/usr/bin/sudo" ]; then
     stage "debootstrap from $mirror"
     mkdir -p "$root"
-    debootstrap --variant=minbase --include=sudo,git "$suite" "$root" "$mirror" \
+    # In a mount namespace of its own, so the file systems debootstrap mounts
+    # in the root end with it, also when it fails.
+    unshare --mount --propagation private -- \
+        debootstrap --variant=minbase --include=sudo,git "$suite" "$root" "$mirror" \
         >"$root.debootstrap.log" 2>&1 || { tail -n 30 "$root.debootstrap.log" >&2; exit 1; }
     rm -f "$root.debootstrap.log"
     # As an installed system has it: its own name resolves (sudo looks it up).
