@@ -86,6 +86,7 @@ mirror=$(host_mirror)
 
 if [ -z "$root" ]; then
     root=$(mktemp -d "${TMPDIR:-/var/tmp}/plumbrule-$suite.XXXXXX")
+    chmod 755 "$root"  # the root's "/", which every user of the root goes through
 fi
 root=$(realpath -m "$root")
 user=builder
