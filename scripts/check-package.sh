@@ -85,6 +85,7 @@ expected=(
   ./usr/share/man/man1/plumbrule-calc.1.gz
   ./usr/share/doc/plumbrule/copyright
   ./usr/share/doc/plumbrule/changelog.gz
+  ./usr/share/lintian/overrides/plumbrule
   ./usr/share/icons/hicolor/scalable/apps/plumbrule.svg
 )
 for size in 16 22 24 32 48 64 128 256; do
@@ -124,7 +125,13 @@ fi
 # Metadata validators on the installed files.
 desktop-file-validate "$work/root/usr/share/applications/plumbrule.desktop" ||
   fail "desktop-file-validate"
-appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.plumbrite.Plumbrule.metainfo.xml" ||
+# AppStream 1.0 warns about the missing homepage URL: the project has no
+# public home yet (the package's lintian override says the same). Everything
+# else it finds still fails the check.
+appstream=(appstreamcli validate --no-net)
+appstream_version=$(appstreamcli --version | sed -n 's/.*version: *\([0-9]*\)\..*/\1/p')
+[ "${appstream_version:-0}" -lt 1 ] || appstream+=(--override=url-homepage-missing=info)
+"${appstream[@]}" "$work/root/usr/share/metainfo/org.plumbrite.Plumbrule.metainfo.xml" ||
   fail "appstreamcli validate"
 
 if [ -n "$source" ]; then
