@@ -57,6 +57,8 @@ set(PLUMBRULE_PACKAGE_MAINTAINER "Plumbrule developers <plumbrule@plumbrite.org>
 # Machine-readable copyright (the licences are in LICENSES/) and the changelog,
 # CHANGELOG.md in the Debian changelog format as a native package has it.
 install(FILES ${PLUMBRULE_DATA_DIR}/copyright DESTINATION ${PLUMBRULE_DOC_DIR})
+install(FILES ${PLUMBRULE_DATA_DIR}/plumbrule.lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME plumbrule)
 set(debian_changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog)
 add_custom_command(OUTPUT ${debian_changelog}
   COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/debian-changelog.sh

@@ -24,7 +24,9 @@ run_packages=(
 test_packages=(
   pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth libx11-dev qt6-base-private-dev
-  clang libclang-rt-14-dev
+  # The compiler's runtimes (libFuzzer) under the name that follows the
+  # release's default LLVM.
+  clang libclang-rt-dev
   desktop-file-utils appstream dpkg-dev file lintian reuse clang-format
   librsvg2-bin
   # The end-to-end tier: a window manager, a session bus and the
@@ -73,5 +75,7 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq "${recommends[@]}" "${missing[@]}"
+# Another apt-get running on the machine is waited for, not a failure.
+lock=(-o DPkg::Lock::Timeout=600)
+"${sudo[@]}" apt-get "${lock[@]}" update -qq
+"${sudo[@]}" apt-get "${lock[@]}" install -y -qq "${recommends[@]}" "${missing[@]}"

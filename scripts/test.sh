@@ -16,4 +16,5 @@ shift || true
 "$here/scripts/build.sh" "$dir" -DPLUMBRULE_BUILD_TESTS=ON -DPLUMBRULE_BUILD_BENCH=ON "$@"
 # Window tests run on Qt's offscreen platform and never touch real settings.
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
+# On a terminal the progress is one line, rewritten; failures are listed after.
+ctest --test-dir "$dir" --progress --output-on-failure -j "$(nproc)"

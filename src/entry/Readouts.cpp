@@ -38,24 +38,22 @@ void add(std::vector<Readout>& readouts, ReadoutKind kind, const char* label, Wr
 }  // namespace
 
 std::vector<Readout> readoutsOf(std::string_view displayText) {
-    const auto inches = valueOf(displayText);
-    if (!inches) return {};
-    const double v = *inches;
+    const auto value = valueOf(displayText);
+    if (!value) return {};
+    const double v = *value;
     using Style = DisplayOptions::Style;
     using Units = DisplayOptions::Units;
 
     std::vector<Readout> readouts;
-    add(readouts, ReadoutKind::FeetAndInches, "Feet and inches", [v] {
-        return DisplayValue(v, {Style::Fractional, Units::FeetAndInches, 4});
-    });
+    const auto shown = [v](DisplayOptions options) { return DisplayValue(v, options); };
+    const auto feetAndInches = [&] { return shown({Style::Fractional, Units::FeetAndInches, 4}); };
     // The decimal "Inches" form shows one place fewer than asked for, so the
     // bare number is written and given its inch mark here.
-    add(readouts, ReadoutKind::DecimalInches, "Inches", [v] {
-        return DisplayValue(v, {Style::Decimal, Units::None, kDecimalPlaces}) + "\"";
-    });
-    add(readouts, ReadoutKind::DecimalFeet, "Feet", [v] {
-        return DisplayValue(v, {Style::Decimal, Units::Feet, kDecimalPlaces});
-    });
+    const auto inches = [&] { return shown({Style::Decimal, Units::None, kDecimalPlaces}) + "\""; };
+    const auto feet = [&] { return shown({Style::Decimal, Units::Feet, kDecimalPlaces}); };
+    add(readouts, ReadoutKind::FeetAndInches, "Feet and inches", feetAndInches);
+    add(readouts, ReadoutKind::DecimalInches, "Inches", inches);
+    add(readouts, ReadoutKind::DecimalFeet, "Feet", feet);
     add(readouts, ReadoutKind::Millimetres, "Millimetres",
         [v] { return text(roundEven(v * kMillimetresPerInch, 1)) + " mm"; });
     return readouts;

@@ -378,8 +378,8 @@ void frmMain::cmdStair_Click() {
     // One stair window, beside this one; a second click brings it forward.
     // It writes overall dimensions in this window's current output form.
     if (!stair_) {
-        stair_ = new frmStair(
-            messages_, [this] { return calculator_.state().options; }, this);
+        const auto options = [this] { return calculator_.state().options; };
+        stair_ = new frmStair(messages_, options, this);
         stair_->setAttribute(Qt::WA_DeleteOnClose);
     }
     stair_->show();

@@ -107,8 +107,8 @@ TEST(AboutWindow, EnterAndEscapeBothClose) {
     owner.show();
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         int result = -1;
-        runModal(
-            owner, [&](frmAbout& about) { QTest::keyClick(&about, key); }, &result);
+        const auto press = [&](frmAbout& about) { QTest::keyClick(&about, key); };
+        runModal(owner, press, &result);
         EXPECT_NE(result, -1) << key;
     }
 }

@@ -219,6 +219,10 @@ void recordAnnouncement(QAccessibleEvent* event) {
 
 class Announcements : public Desktop {
   protected:
+    // The names announced for the display since the last call, one entry per
+    // event (a doubled event would make a screen reader say it twice).
+    QStringList displayAnnouncements() { return announced(QAccessible::NameChanged); }
+    QStringList descriptionAnnouncements() { return announced(QAccessible::DescriptionChanged); }
     // Qt hands events to the update handler only while accessibility is
     // active, as when a screen reader listens; on the offscreen platform the
     // platform's accessibility object is switched on by hand.
@@ -245,14 +249,6 @@ class Announcements : public Desktop {
 #else
         (void)active;
 #endif
-    }
-    // The names announced for the display since the last call, one entry per
-    // event (a doubled event would make a screen reader say it twice).
-    QStringList displayAnnouncements() {
-        return announced(QAccessible::NameChanged);
-    }
-    QStringList descriptionAnnouncements() {
-        return announced(QAccessible::DescriptionChanged);
     }
     QStringList announced(QAccessible::Event type) {
         QStringList texts;

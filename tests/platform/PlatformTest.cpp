@@ -176,7 +176,7 @@ TEST(QtSettingsStore, APathThatIsNotARegularFileGivesTheDefaultsAndStaysAsItWas)
             window.close();
         }
         EXPECT_FALSE(release.wasNeeded()) << (fifo ? "FIFO" : "folder") << ": blocked on it";
-        struct stat status {};
+        struct stat status = {};
         ASSERT_EQ(::stat(native.c_str(), &status), 0);
         EXPECT_TRUE(fifo ? S_ISFIFO(status.st_mode) : S_ISDIR(status.st_mode));
         EXPECT_TRUE(messages.shown.empty());
