@@ -28,10 +28,12 @@ constexpr UnitsChoice kUnits[] = {
     {"m", Units::None, MetricUnit::Metres},
 };
 
-// The stair window's boxes as options.
+// The stair window's boxes as options; every box is a text member of
+// StairValues, as the height is.
+using StairBox = decltype(&StairValues::height);
 struct StairOption {
     std::string_view name;
-    std::optional<std::string> StairValues::*value;
+    StairBox value;
 };
 
 constexpr StairOption kStairOptions[] = {
