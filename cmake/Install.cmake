@@ -57,8 +57,15 @@ set(PLUMBRULE_PACKAGE_MAINTAINER "Plumbrule developers <plumbrule@plumbrite.org>
 # Machine-readable copyright (the licences are in LICENSES/) and the changelog,
 # CHANGELOG.md in the Debian changelog format as a native package has it.
 install(FILES ${PLUMBRULE_DATA_DIR}/copyright DESTINATION ${PLUMBRULE_DOC_DIR})
-install(FILES ${PLUMBRULE_DATA_DIR}/plumbrule.lintian-overrides
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME plumbrule)
+# The lintian override of AppStream 1.0's homepage warning, where the lintian
+# that checks the package knows that tag (Debian 13's; Debian 12's would call
+# the override an error).
+set(PLUMBRULE_LINTIAN_APPSTREAM_TAG
+    /usr/share/lintian/tags/a/appstream-metadata-validation-failed.tag)
+if(EXISTS ${PLUMBRULE_LINTIAN_APPSTREAM_TAG})
+  install(FILES ${PLUMBRULE_DATA_DIR}/plumbrule.lintian-overrides
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME plumbrule)
+endif()
 set(debian_changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog)
 add_custom_command(OUTPUT ${debian_changelog}
   COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/debian-changelog.sh

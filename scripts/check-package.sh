@@ -85,12 +85,14 @@ expected=(
   ./usr/share/man/man1/plumbrule-calc.1.gz
   ./usr/share/doc/plumbrule/copyright
   ./usr/share/doc/plumbrule/changelog.gz
-  ./usr/share/lintian/overrides/plumbrule
   ./usr/share/icons/hicolor/scalable/apps/plumbrule.svg
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/plumbrule.png")
 done
+# The lintian override, where the lintian here knows its tag (cmake/Install.cmake).
+[ ! -f /usr/share/lintian/tags/a/appstream-metadata-validation-failed.tag ] ||
+  expected+=(./usr/share/lintian/overrides/plumbrule)
 actual=$(cd "$work/root" && find . -type f -o -type l | LC_ALL=C sort)
 wanted=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
 if [ "$actual" != "$wanted" ]; then
