@@ -268,7 +268,10 @@ class Program:
 def wait_for_change(read, old, what):
     deadline = time.monotonic() + TIMEOUT
     while time.monotonic() < deadline:
-        value = read()
+        try:
+            value = read()
+        except Failure:  # no active window for a moment, while the focus moves
+            value = old
         if value != old:
             return value
         time.sleep(0.05)
