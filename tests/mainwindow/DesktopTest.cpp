@@ -264,17 +264,13 @@ class Announcements : public Desktop {
         return texts;
     }
 
-    // What a screen reader was told to say since the last call, in order:
-    // announcements from Qt 6.8 on, before that the names of the window's
-    // voice as it took the accessible focus, each time under a new identity,
-    // without size or keyboard focus.
+    // What a screen reader was told to say since the last call, in order: the
+    // names of the window's voice as it took the accessible focus, each time
+    // under a new identity, without size or keyboard focus.
     QStringList said() {
         QStringList texts;
         [[maybe_unused]] QAccessible::Id lastIdentity = 0;
         for (const Announcement& a : announcements) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-            if (a.type == QAccessible::Announcement) texts << a.text;
-#else
             auto* voice = qobject_cast<QWidget*>(a.object);
             if (a.type != QAccessible::Focus || !voice ||
                 voice->objectName() != QLatin1String("screenReaderVoice")) {
@@ -286,7 +282,6 @@ class Announcements : public Desktop {
             EXPECT_FALSE(voice->hasFocus());
             lastIdentity = a.identity;
             texts << a.text;
-#endif
         }
         announcements.clear();
         return texts;
