@@ -75,10 +75,13 @@ class Speech:
         return self.all()[self.start:]
 
     def wait(self, wanted, what, timeout=TIMEOUT):
-        """Waits until an utterance since the mark contains `wanted`."""
+        """Waits until an utterance since the mark contains `wanted`, or one of
+        them where it is a tuple (a box is spoken by the label over it, as
+        Orca 43 does, or by its own accessible name, as later releases do)."""
+        choices = wanted if isinstance(wanted, tuple) else (wanted,)
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
-            if any(wanted in said for said in self.since()):
+            if any(choice in said for choice in choices for said in self.since()):
                 return
             time.sleep(0.1)
         raise Failure(f"{what}: Orca never said {wanted!r}; it said {self.since()!r}")
@@ -286,15 +289,15 @@ def stair_window(p, speech):
     stair = x_window("^Stair Calculator$", p.process)
     # The window opens in the overall height box; each box is spoken with
     # the label over it.
-    speech.wait("Overall Hieght", "the first box of the stair window")
+    speech.wait(("Overall Hieght", "Overall height"), "the first box of the stair window")
     xdo("type", "--delay", KEY_DELAY_MS, "100")
     speech.quiet()
     speech.mark()
     press("Tab")
-    speech.wait("Number of Risers", "Tab to the number of risers")
+    speech.wait(("Number of Risers", "Number of risers"), "Tab to the number of risers")
     speech.mark()
     press("Tab")  # the treads side is disabled: on to the maximum riser height
-    speech.wait("Max Riser Hieght", "Tab to the maximum riser height")
+    speech.wait(("Max Riser Hieght", "Maximum riser height"), "Tab to the maximum riser height")
     xdo("type", "--delay", KEY_DELAY_MS, "7.5")
     speech.quiet()
     speech.mark()
