@@ -12,16 +12,14 @@ class QWidget;
 // A screen reader speaks, of its own accord, what happens to the control that
 // has the focus. The calculator's display and the stair window's result
 // lines never take the keyboard focus, so their news would go unspoken; Say
-// brings it to the screen reader, in the way the Qt at hand allows:
-//   - from Qt 6.8 on, as an announcement from the window, which assistive
-//     technology speaks whatever has the focus;
-//   - before, Qt's bridge sends a changed name or description without the new
-//     text, which Orca cannot speak; what it speaks is the control that takes
-//     the focus. So the window has a voice, a control without size, colour or
-//     keyboard focus: each text becomes the voice's accessible name, and the
-//     voice takes the accessible focus under a new identity (the keyboard
-//     focus stays where it is). A voice has no role a screen reader names:
-//     only the text is said.
+// brings it to the screen reader. Qt's bridge sends a changed name or
+// description without the new text, which Orca cannot speak, and the Orca of
+// Debian 13 does not speak Qt 6.8's accessibility announcements either; what
+// every Orca speaks is the control that takes the focus. So the window has a
+// voice, a control without size, colour or keyboard focus: each text becomes
+// the voice's accessible name, and the voice takes the accessible focus under
+// a new identity (the keyboard focus stays where it is). A voice has no role
+// a screen reader names: only the text is said.
 // Nothing a sighted user sees or types changes.
 namespace plumbrule {
 
