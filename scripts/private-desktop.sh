@@ -13,6 +13,11 @@
 #   desktop_accessibility WORK the accessibility bus (at-spi2-core), switched on
 #   desktop_python             prints a python3 that has the AT-SPI bindings
 #   desktop_end                ends everything started here
+# and, for the end-to-end tier's scripts:
+#   desktop_work NAME          a work folder in $work, removed at exit with
+#                              everything started here
+#   desktop_require TOOL...    fails (exit 1) naming what is missing; sets $python
+#   desktop_x_session          Xvfb, the buses and openbox (exit 77 without Xvfb)
 
 desktop_pids=()
 desktop_config=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/private-session-bus.conf
@@ -106,4 +111,40 @@ desktop_python() {
     done
     echo "no python3 with gir1.2-atspi-2.0 (scripts/setup.sh installs it)" >&2
     return 1
+}
+
+desktop_work() {
+    work=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
+    trap 'desktop_end; rm -rf "$work"' EXIT
+    trap 'exit 1' INT TERM
+}
+
+desktop_require() {
+    local missing=() tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || missing+=("$tool")
+    done
+    python=$(desktop_python) || missing+=("python3 with gir1.2-atspi-2.0")
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "FAIL: missing ${missing[*]} (scripts/setup.sh installs them)" >&2
+        exit 1
+    fi
+}
+
+# The desktop of the X11 tier in $work: its own HOME and XDG folders, Xvfb,
+# the session and accessibility buses and openbox, up and managing windows.
+desktop_x_session() {
+    desktop_home "$work"
+    if ! desktop_xvfb "$work" 1280x1024x24; then
+        echo "SKIP: Xvfb could not start" >&2
+        exit 77
+    fi
+    desktop_session_bus "$work"
+    desktop_accessibility "$work" || exit 1
+    openbox >"$work/openbox.log" 2>&1 &
+    desktop_pids+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
 }

@@ -16,39 +16,9 @@ program=${1:?usage: orca.sh PROGRAM}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../scripts/private-desktop.sh
 . "$here/../../scripts/private-desktop.sh"
-work=$(mktemp -d "${TMPDIR:-/tmp}/plumbrule-orca.XXXXXX")
-
-cleanup() {
-    desktop_end
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-missing=()
-for tool in Xvfb xdotool openbox dbus-daemon dbus-send xclip xprop orca; do
-    command -v "$tool" >/dev/null || missing+=("$tool")
-done
-python=$(desktop_python) || missing+=("python3 with gir1.2-atspi-2.0")
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "FAIL: missing ${missing[*]} (scripts/setup.sh installs them)" >&2
-    exit 1
-fi
-
-desktop_home "$work"
-if ! desktop_xvfb "$work" 1280x1024x24; then
-    echo "SKIP: Xvfb could not start" >&2
-    exit 77
-fi
-desktop_session_bus "$work"
-desktop_accessibility "$work" || exit 1
-
-openbox >"$work/openbox.log" 2>&1 &
-desktop_pids+=($!)
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+desktop_work plumbrule-orca
+desktop_require Xvfb xdotool openbox dbus-daemon dbus-send xclip xprop orca
+desktop_x_session
 
 # Orca with its own empty preferences, no sound and no braille display. What
 # it would say is what its debug output calls "SPEECH OUTPUT"; Orca's whole

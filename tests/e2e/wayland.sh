@@ -21,25 +21,10 @@ program=${1:?usage: wayland.sh PROGRAM}
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../scripts/private-desktop.sh
 . "$here/../../scripts/private-desktop.sh"
-work=$(mktemp -d "${TMPDIR:-/tmp}/plumbrule-wayland.XXXXXX")
-
-cleanup() {
-    desktop_end
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-missing=()
-for tool in sway swaymsg wtype dbus-daemon dbus-send setpriv; do
-    command -v "$tool" >/dev/null || missing+=("$tool")
-done
-python=$(desktop_python) || missing+=("python3 with gir1.2-atspi-2.0")
+desktop_work plumbrule-wayland
+desktop_require sway swaymsg wtype dbus-daemon dbus-send setpriv
 if ! find /usr/lib -path '*qt6/plugins/platforms/libqwayland-generic.so' 2>/dev/null | grep -q .; then
-    missing+=("Qt's Wayland platform (qt6-wayland)")
-fi
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "FAIL: missing ${missing[*]} (scripts/setup.sh installs them)" >&2
+    echo "FAIL: missing Qt's Wayland platform, qt6-wayland (scripts/setup.sh installs it)" >&2
     exit 1
 fi
 
