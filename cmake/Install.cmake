@@ -85,7 +85,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # (compiler versions), after CPack installs into its staging folder.
 set(CPACK_STRIP_FILES OFF)
 set(CPACK_PLUMBRULE_STRIP ${CMAKE_STRIP})
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/StripPackage.cmake)
+# The package's folders are 0755 and its files 0644 or 0755 whatever the
+# umask of the user who builds it: CPack makes its staging folders with the
+# umask, and a user-private group's umask 002 (Debian 13's default for
+# ordinary users) would make them group-writable.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/StripPackage.cmake
+                            ${PROJECT_SOURCE_DIR}/cmake/PackagePermissions.cmake)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${PLUMBRULE_PACKAGE_MAINTAINER})
@@ -123,7 +128,14 @@ if(PLUMBRULE_BUILD_TESTS AND TARGET plumbrule AND TARGET plumbrule-calc)
     list(APPEND package_check_args ${PROJECT_SOURCE_DIR} ${CMAKE_COMMAND})
   endif()
   add_test(NAME package_deb
-    COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/check-package.sh ${package_check_args})
-  set_tests_properties(package_deb PROPERTIES LABELS package SKIP_RETURN_CODE 77
-                       TIMEOUT 600)
+    COMMAND bash -c "umask 022 && exec bash \"$@\"" package_deb
+            ${PROJECT_SOURCE_DIR}/scripts/check-package.sh ${package_check_args})
+  # The same package made under the umask an ordinary Debian 13 user has (the
+  # file list, modes and metadata only; lintian and the second build run once).
+  add_test(NAME package_deb_umask002
+    COMMAND bash -c "umask 002 && exec bash \"$@\"" package_deb_umask002
+            ${PROJECT_SOURCE_DIR}/scripts/check-package.sh ${CMAKE_CPACK_COMMAND}
+            ${CMAKE_BINARY_DIR})
+  set_tests_properties(package_deb package_deb_umask002 PROPERTIES LABELS package
+                       SKIP_RETURN_CODE 77 TIMEOUT 600 RESOURCE_LOCK cpack)
 endif()

@@ -61,6 +61,13 @@ case "$(basename "$deb")" in
   *) fail "package file name $(basename "$deb") is not plumbrule_VERSION_ARCH.deb" ;;
 esac
 
+# Modes: nothing in the package is group- or world-writable, whatever the
+# umask it was built under (lintian would only say non-standard-dir-perm).
+writable=$(dpkg-deb --fsys-tarfile "$deb" | tar -tvf - |
+  awk 'substr($1, 1, 1) != "l" && (substr($1, 6, 1) == "w" || substr($1, 9, 1) == "w") {print "  " $1 " " $NF}')
+[ -z "$writable" ] || fail "group- or world-writable in the package (umask $(umask)):
+$writable"
+
 # Control data: the dependencies come from dpkg-shlibdeps, so the Qt and C
 # libraries the programs link must be named.
 depends=$(dpkg-deb --field "$deb" Depends)

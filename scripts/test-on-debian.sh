@@ -5,10 +5,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Runs the README's commands as a new user would: in a fresh minimal Debian
-# root (debootstrap --variant=minbase), as an ordinary user with sudo, in a
-# clone of this checkout's committed HEAD. Needs root; installs debootstrap
-# when it is missing, and takes the Debian mirror from this machine's own apt
-# sources.
+# root (debootstrap --variant=minbase), in a login session of an ordinary
+# user with sudo, in a clone of this checkout's committed HEAD. Needs root;
+# installs debootstrap when it is missing, and takes the Debian mirror from
+# this machine's own apt sources.
 #   scripts/test-on-debian.sh [options] SUITE     e.g. trixie, bookworm
 #     --run           first the run command (offscreen), timed to its window
 #     --root DIR      build the root in DIR and keep it; an existing root
@@ -119,6 +119,8 @@ if [ ! -x "$root/usr/bin/sudo" ]; then
     rm -f "$root.debootstrap.log"
     # As an installed system has it: its own name resolves (sudo looks it up).
     echo "127.0.1.1 $(cat "$root/etc/hostname" 2>/dev/null || hostname)" >>"$root/etc/hosts"
+    # The locale the installer writes; a minimal root has none.
+    echo "LANG=C.UTF-8" >"$root/etc/default/locale"
     chroot "$root" useradd --create-home --shell /bin/bash "$user"
     echo "$user ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/$user"
     chmod 0440 "$root/etc/sudoers.d/$user"
@@ -148,10 +150,11 @@ inside() {
     mount --bind /dev "$root/dev"
     mount --bind /dev/pts "$root/dev/pts"
     mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
+    # A login session of the user, as a desktop or `su -` gives it: the
+    # release's own session defaults (umask, PATH, locale) apply, Debian 13's
+    # umask 002 for a user with a group of their own among them.
     as_user() {
-        chroot "$root" runuser -u "$user" -- env -i HOME="/home/$user" USER="$user" \
-            LOGNAME="$user" LANG=C.UTF-8 TERM=dumb PATH=/usr/local/bin:/usr/bin:/bin \
-            bash -c "cd $clone || exit 1
+        TERM=dumb chroot "$root" su --login "$user" --command "cd $clone || exit 1
                      $1"
     }
     measured() {
