@@ -53,9 +53,9 @@ std::vector<std::string> solve(const AreaBoxes& boxes, const LengthWriter& write
     const double perimeter = 2 * (length + width);
     if (!std::isfinite(perimeter)) throw RuntimeError(errOverflow);
     std::vector<std::string> lines{
-        "Area " + decimals(area / kSquareInchesPerSquareFoot, "0.00") + " sq ft = " +
-            decimals(area / kSquareInchesPerSquareYard, "0.00") + " sq yd = " +
-            decimals(area * kSquareMetresPerSquareInch, "0.00") + " m\u00B2",
+        "Area " + decimals(area / kSquareInchesPerSquareFoot, "0.00") +
+            " sq ft = " + decimals(area / kSquareInchesPerSquareYard, "0.00") +
+            " sq yd = " + decimals(area * kSquareMetresPerSquareInch, "0.00") + " m\u00B2",
         "Perimeter " + write(perimeter),
     };
     if (thickness) {

@@ -36,9 +36,9 @@ enum class Tool { Stair, Triangle, Area };
 struct ToolOption {
     std::string_view name;
     Tool tool;
-    std::optional<std::string> StairValues::* stair = nullptr;
-    std::optional<std::string> TriangleValues::* triangle = nullptr;
-    std::optional<std::string> AreaValues::* area = nullptr;
+    std::optional<std::string> StairValues::*stair = nullptr;
+    std::optional<std::string> TriangleValues::*triangle = nullptr;
+    std::optional<std::string> AreaValues::*area = nullptr;
 };
 
 constexpr ToolOption kToolOptions[] = {
@@ -88,8 +88,7 @@ std::string needsTool(const ToolOption& option) {
 // value option belongs to the tool.
 template <typename Values>
 std::string fillValues(const std::vector<GivenValue>& given,
-                       std::optional<std::string> Values::* ToolOption::* member,
-                       Values& values) {
+                       std::optional<std::string> Values::*ToolOption::*member, Values& values) {
     for (const GivenValue& item : given) {
         const auto box = item.option->*member;
         if (!box) return needsTool(*item.option);

@@ -73,10 +73,9 @@ StairAnswer solveAreaCommand(const AreaValues& values, const OutputForm& form) {
                                    {"--width", values.width, true},
                                    {"--thickness", values.thickness, true}};
     if (std::string problem = firstUnreadable(given); !problem.empty()) return {{}, problem};
-    const AreaAnswer answer =
-        solveArea({values.length.value_or(""), values.width.value_or(""),
-                   values.thickness.value_or("")},
-                  [&form](double inches) { return writeLength(inches, form); });
+    const AreaAnswer answer = solveArea(
+        {values.length.value_or(""), values.width.value_or(""), values.thickness.value_or("")},
+        [&form](double inches) { return writeLength(inches, form); });
     if (answer.error != 0) {
         return {{}, "--area (--length, --width, --thickness): " + areaMessage(answer.error).text};
     }

@@ -53,13 +53,22 @@ constexpr std::array kStairWindow{
     Entry{"Text1_2", "Overall height"},          Entry{"Text2_0", "Maximum tread width"},
     Entry{"Text2_1", "Number of treads"},        Entry{"Text2_2", "Overall width"},
     Entry{"cmdCalculate", "Calculate"},          Entry{"Command1", "Close"},
-    // The tools window's other tabs.
-    Entry{"txtRise", "Rise"},                    Entry{"txtRun", "Run"},
-    Entry{"txtDiagonal", "Diagonal"},            Entry{"txtPitch", "Pitch, inches in 12"},
-    Entry{"txtAngle", "Angle in degrees"},       Entry{"cmdCalculateTriangle", "Calculate"},
-    Entry{"cmdCloseTriangle", "Close"},          Entry{"txtLength", "Length"},
-    Entry{"txtWidth", "Width"},                  Entry{"txtThickness", "Thickness, optional"},
-    Entry{"cmdCalculateArea", "Calculate"},      Entry{"cmdCloseArea", "Close"},
+};
+
+// The tools window's other tabs, Right Triangle and Area and Volume.
+constexpr std::array kToolTabs{
+    Entry{"txtRise", "Rise"},
+    Entry{"txtRun", "Run"},
+    Entry{"txtDiagonal", "Diagonal"},
+    Entry{"txtPitch", "Pitch, inches in 12"},
+    Entry{"txtAngle", "Angle in degrees"},
+    Entry{"cmdCalculateTriangle", "Calculate"},
+    Entry{"cmdCloseTriangle", "Close"},
+    Entry{"txtLength", "Length"},
+    Entry{"txtWidth", "Width"},
+    Entry{"txtThickness", "Thickness, optional"},
+    Entry{"cmdCalculateArea", "Calculate"},
+    Entry{"cmdCloseArea", "Close"},
 };
 
 template <std::size_t N>
@@ -82,7 +91,10 @@ std::optional<std::string> accessibleNameOf(std::string_view window, std::string
         return find(kMainWindow, control);
     }
     if (window == "frmHistory") return find(kHistoryWindow, control);
-    if (window == "frmStair") return find(kStairWindow, control);
+    if (window == "frmStair") {
+        if (auto name = find(kStairWindow, control)) return name;
+        return find(kToolTabs, control);
+    }
     if (window == "frmAbout") return find(kAboutWindow, control);
     return std::nullopt;
 }

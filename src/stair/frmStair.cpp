@@ -70,7 +70,8 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
     BuildLayout(*stairs, stair_layout::controls,
                 [](const ControlPlace&, QWidget* parent) { return new StairDiagram(parent); });
     tabTools_->addTab(stairs, QStringLiteral("Stairs"));
-    tabTools_->addTab(new TrianglePage(messages_, currentOptions_), QStringLiteral("Right Triangle"));
+    tabTools_->addTab(new TrianglePage(messages_, currentOptions_),
+                      QStringLiteral("Right Triangle"));
     tabTools_->addTab(new AreaPage(messages_, currentOptions_), QStringLiteral("Area and Volume"));
     const QSize page = PixelRect(stair_layout::client).size();
     setFixedSize(page.width(), page.height() + tabTools_->tabBar()->sizeHint().height());

@@ -38,8 +38,8 @@ inline constexpr std::array controls{
     ControlPlace{"txtPitch", K::Box, box(1950, 600), {}, {}, "fraTriangle"},
     ControlPlace{"lblPitch", K::Label, labelOver(1950, 600), "Pitch (in 12)", {}, "fraTriangle"},
     ControlPlace{"txtAngle", K::Box, box(150, 2925), {}, {}, "fraTriangle"},
-    ControlPlace{"lblAngle", K::Label, labelOver(150, 2925, 1150), "Angle (\u00B0)", {},
-                 "fraTriangle"},
+    ControlPlace{
+        "lblAngle", K::Label, labelOver(150, 2925, 1150), "Angle (\u00B0)", {}, "fraTriangle"},
 
     ControlPlace{"fraTriangleResults", K::Frame, {90, 3555, 5100, 1140}, "Results"},
     ControlPlace{"lblTriangle_0", K::Label, {150, 270, 4800, 240}, {}, {}, "fraTriangleResults"},

@@ -14,8 +14,8 @@
 
 namespace plumbrule {
 
-TrianglePage::TrianglePage(MessageDialog& messages,
-                           std::function<DisplayOptions()> currentOptions, QWidget* parent)
+TrianglePage::TrianglePage(MessageDialog& messages, std::function<DisplayOptions()> currentOptions,
+                           QWidget* parent)
     : QWidget(parent), messages_(messages), currentOptions_(std::move(currentOptions)) {
     setObjectName(QStringLiteral("pageTriangle"));
     BuildLayout(*this, triangle_layout::controls,
@@ -27,8 +27,8 @@ TrianglePage::TrianglePage(MessageDialog& messages,
     auto* note = findChild<QLabel*>(QStringLiteral("lblTriangleNote"));
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(findChild<QPushButton*>(QStringLiteral("cmdCalculateTriangle")),
-            &QPushButton::clicked, this, &TrianglePage::cmdCalculate_Click);
+    connect(findChild<QPushButton*>(QStringLiteral("cmdCalculateTriangle")), &QPushButton::clicked,
+            this, &TrianglePage::cmdCalculate_Click);
     connect(findChild<QPushButton*>(QStringLiteral("cmdCloseTriangle")), &QPushButton::clicked,
             this, [this] { window()->close(); });
 }
@@ -42,7 +42,7 @@ void TrianglePage::cmdCalculate_Click() {
     DisplayOptions pitchForm = options;
     pitchForm.units = DisplayOptions::Units::None;
     const TriangleBoxes boxes{
-        boxText("txtRise").toStdString(),  boxText("txtRun").toStdString(),
+        boxText("txtRise").toStdString(),     boxText("txtRun").toStdString(),
         boxText("txtDiagonal").toStdString(), boxText("txtPitch").toStdString(),
         boxText("txtAngle").toStdString(),
     };

@@ -76,8 +76,7 @@ Triangle fromSlope(std::optional<double> rise, std::optional<double> run,
 }
 
 Triangle solve(const TriangleBoxes& boxes) {
-    const std::array filled{&boxes.rise, &boxes.run, &boxes.diagonal, &boxes.pitch,
-                            &boxes.angle};
+    const std::array filled{&boxes.rise, &boxes.run, &boxes.diagonal, &boxes.pitch, &boxes.angle};
     int count = 0;
     for (const std::string* box : filled) count += box->empty() ? 0 : 1;
     if (count != 2) throw Unsolvable(errTriangleTwoValues);
@@ -134,8 +133,7 @@ ToolMessage triangleMessage(int error) {
     const char* title = "Right Triangle";
     switch (error) {
         case errTriangleTwoValues:
-            return {"Enter two values: two sides, or one side with the pitch or the angle.",
-                    title};
+            return {"Enter two values: two sides, or one side with the pitch or the angle.", title};
         case errTrianglePitchAndAngle:
             return {"The pitch and the angle are the same slope: enter a side with one of them.",
                     title};

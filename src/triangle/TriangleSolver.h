@@ -26,7 +26,7 @@ struct TriangleBoxes {
 };
 
 // The triangle's own errors; any other number is a run-time error of a box.
-inline constexpr int errTriangleTwoValues = 1101;    // not exactly two boxes filled
+inline constexpr int errTriangleTwoValues = 1101;      // not exactly two boxes filled
 inline constexpr int errTrianglePitchAndAngle = 1102;  // the same slope twice
 inline constexpr int errTriangleSide = 1103;           // a side of 0 or less
 inline constexpr int errTriangleSlope = 1104;          // pitch 0 or less, angle outside 0..90

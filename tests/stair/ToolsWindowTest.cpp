@@ -41,7 +41,8 @@ class ToolsWindow : public ::testing::Test {
     // the tab's Calculate button; returns the tab's result lines.
     QStringList calculate(const char* button, const std::vector<std::pair<QString, QString>>& boxes,
                           const char* resultLines, int lineCount) {
-        for (QLineEdit* box : control(QString::fromLatin1(button))->parentWidget()->findChildren<QLineEdit*>()) {
+        for (QLineEdit* box :
+             control(QString::fromLatin1(button))->parentWidget()->findChildren<QLineEdit*>()) {
             box->clear();
         }
         for (const auto& [name, text] : boxes) {
@@ -52,7 +53,8 @@ class ToolsWindow : public ::testing::Test {
         QTest::mouseClick(control<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
         QStringList lines;
         for (int line = 0; line < lineCount; ++line) {
-            lines << control<QLabel>(QString::fromLatin1(resultLines) + QString::number(line))->text();
+            lines << control<QLabel>(QString::fromLatin1(resultLines) + QString::number(line))
+                         ->text();
         }
         return lines;
     }
@@ -105,25 +107,25 @@ TEST_F(ToolsWindow, TheWorkedExamplesComeOutInTheTabs) {
     screenshot("plumbrule-triangle.png");
 
     window->showTool(frmStair::AreaAndVolume);
-    EXPECT_EQ(calculate("cmdCalculateArea",
-                        {{"txtLength", "12'"}, {"txtWidth", "10'"}, {"txtThickness", "4\""}},
-                        "lblArea_", 4),
-              (QStringList{"Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00B2", "Perimeter 44'0\"",
-                           "Volume 40.00 cu ft = 1.48 cu yd = 1.133 m\u00B3",
-                           "Board feet 480.00"}));
+    EXPECT_EQ(
+        calculate("cmdCalculateArea",
+                  {{"txtLength", "12'"}, {"txtWidth", "10'"}, {"txtThickness", "4\""}}, "lblArea_",
+                  4),
+        (QStringList{"Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00B2", "Perimeter 44'0\"",
+                     "Volume 40.00 cu ft = 1.48 cu yd = 1.133 m\u00B3", "Board feet 480.00"}));
     screenshot("plumbrule-area.png");
     EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
     // Without a thickness, the area and perimeter only.
-    EXPECT_EQ(calculate("cmdCalculateArea", {{"txtLength", "12'"}, {"txtWidth", "10'"}},
-                        "lblArea_", 4),
-              (QStringList{"Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00B2", "Perimeter 44'0\"",
-                           "", ""}));
+    EXPECT_EQ(
+        calculate("cmdCalculateArea", {{"txtLength", "12'"}, {"txtWidth", "10'"}}, "lblArea_", 4),
+        (QStringList{"Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00B2", "Perimeter 44'0\"", "",
+                     ""}));
 }
 
 TEST_F(ToolsWindow, AnErrorIsOneMessageInTheTabsWordsAndChangesNothing) {
     window->showTool(frmStair::RightTriangle);
-    const QStringList before = calculate(
-        "cmdCalculateTriangle", {{"txtRise", "6'"}, {"txtRun", "8'"}}, "lblTriangle_", 3);
+    const QStringList before =
+        calculate("cmdCalculateTriangle", {{"txtRise", "6'"}, {"txtRun", "8'"}}, "lblTriangle_", 3);
     EXPECT_EQ(calculate("cmdCalculateTriangle", {{"txtPitch", "8"}, {"txtAngle", "30"}},
                         "lblTriangle_", 3),
               before);
