@@ -51,7 +51,7 @@ std::vector<QLineF> makeSegments() {
         {thicknessLine, kBottom, thicknessLine - kArrow, kBottom - kArrowLength},
         {thicknessLine, kBottom, thicknessLine + kArrow, kBottom - kArrowLength},
         // Leaders: thickness box to its line, width box to the side edge.
-        {40, 185, thicknessLine - 1, kBottom + 2},
+        {72, 187, thicknessLine + 1, kBottom + 2},
         {268, 124, kRight + 33, kBottom - 33},
     };
 }

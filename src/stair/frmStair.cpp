@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -137,6 +138,16 @@ int frmStair::currentTool() const {
 
 void frmStair::showTool(int tool) {
     tabTools_->setCurrentIndex(tool);
+}
+
+void frmStair::keyPressEvent(QKeyEvent* event) {
+    const bool down = event->key() == Qt::Key_PageDown;
+    if ((down || event->key() == Qt::Key_PageUp) && event->modifiers() == Qt::ControlModifier) {
+        const int count = tabTools_->count();
+        showTool((tabTools_->currentIndex() + (down ? 1 : count - 1)) % count);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmStair::tabTools_Change(int tool) {

@@ -52,6 +52,11 @@ class frmStair : public QWidget {
     void cmdCalculate_Click();
     void Command1_Click();
 
+  protected:
+    // Ctrl+PageDown and Ctrl+PageUp switch tabs, as Ctrl+Tab and
+    // Ctrl+Shift+Tab do, from any control that leaves the keys alone.
+    void keyPressEvent(QKeyEvent* event) override;
+
   Q_SIGNALS:
     // The user brought another tab forward.
     void toolChosen(int tool);

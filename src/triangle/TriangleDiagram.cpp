@@ -49,7 +49,7 @@ std::vector<QLineF> makeSegments() {
     // angle box to the arc.
     lines.emplace_back(178, 59, pitchTo, (slopeAt(pitchFrom) + slopeAt(pitchTo)) / 2);
     lines.emplace_back(110, 99, 118, slopeAt(118));
-    lines.emplace_back(43, 195, kFootX + radius * std::cos(angle / 2) - 1,
+    lines.emplace_back(78, 199, kFootX + radius * std::cos(angle / 2) - 1,
                        kFloor - radius * std::sin(angle / 2) + 1);
     return lines;
 }

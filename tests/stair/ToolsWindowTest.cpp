@@ -90,7 +90,7 @@ TEST_F(ToolsWindow, ThreeTabsGrowTheWindowByTheBarOnlyAndNameTheCaption) {
         EXPECT_EQ(tabs->currentWidget()->size(), QSize(453, 321)) << step.box;
         box->setFocus();
         QTest::keyClick(box, step.key, Qt::ControlModifier);
-        EXPECT_EQ(window->windowTitle(), step.caption);
+        EXPECT_EQ(window->windowTitle().toStdString(), step.caption);
     }
 }
 

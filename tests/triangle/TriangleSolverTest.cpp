@@ -46,8 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Square-up of a 12' by 16' slab.
         Row{{"12'", "16'", "", "", ""}, {"Diagonal 20'0\"", "Angle 36.9°", "Pitch 9 in 12"}},
         Row{{"36", "", "60", "", ""}, {"Run 4'0\"", "Angle 36.9°", "Pitch 9 in 12"}},
-        Row{{"", "48", "", "", "45"}, {"Rise 4'0\"", "Diagonal 5'7-7/8\""}},
-        Row{{"", "", "10'", "", "30"}, {"Rise 5'0\"", "Run 8'7-15/16\""}},
+        Row{{"", "48", "", "", "45"}, {"Rise 4'0\"", "Diagonal 5'7-7/8\"", "Pitch 12 in 12"}},
+        // 12 tan 30° = 6.928 in 12.
+        Row{{"", "", "10'", "", "30"}, {"Rise 5'0\"", "Run 8'7-15/16\"", "Pitch 6-15/16 in 12"}},
         Row{{"", "", "", "", ""}, {}, errTriangleTwoValues},
         Row{{"5", "", "", "", ""}, {}, errTriangleTwoValues},
         Row{{"5", "5", "5", "", ""}, {}, errTriangleTwoValues},
