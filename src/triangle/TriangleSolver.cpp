@@ -102,7 +102,7 @@ Triangle solve(const TriangleBoxes& boxes) {
         t = {otherLeg(*diagonal, *run), *run, *diagonal};
     }
     t.angle = angle ? *angle : std::atan2(t.rise, t.run) / kDegree;
-    t.pitch = pitch ? *pitch : finite(t.rise * 12.0 / t.run);
+    t.pitch = pitch ? *pitch : finite(12.0 * (t.rise / t.run));
     return t;
 }
 
