@@ -4,6 +4,8 @@
 
 #include "cli/CalcOptions.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 
 namespace plumbrule::cli {
@@ -28,25 +30,75 @@ constexpr UnitsChoice kUnits[] = {
     {"m", Units::None, MetricUnit::Metres},
 };
 
-// The stair window's boxes as options; every box is a text member of
-// StairValues, as the height is.
-using StairBox = decltype(&StairValues::height);
-struct StairOption {
+// The tools' boxes as options. Each names its tool and the text member it
+// fills; --run is a box of two tools.
+enum class Tool { Stair, Triangle, Area };
+struct ToolOption {
     std::string_view name;
-    StairBox value;
+    Tool tool;
+    std::optional<std::string> StairValues::*stair = nullptr;
+    std::optional<std::string> TriangleValues::*triangle = nullptr;
+    std::optional<std::string> AreaValues::*area = nullptr;
 };
 
-constexpr StairOption kStairOptions[] = {
-    {"--height", &StairValues::height},      {"--risers", &StairValues::risers},
-    {"--max-riser", &StairValues::maxRiser}, {"--run", &StairValues::run},
-    {"--treads", &StairValues::treads},      {"--max-tread", &StairValues::maxTread},
+constexpr ToolOption kToolOptions[] = {
+    {"--height", Tool::Stair, &StairValues::height},
+    {"--risers", Tool::Stair, &StairValues::risers},
+    {"--max-riser", Tool::Stair, &StairValues::maxRiser},
+    {"--run", Tool::Stair, &StairValues::run, &TriangleValues::run},
+    {"--treads", Tool::Stair, &StairValues::treads},
+    {"--max-tread", Tool::Stair, &StairValues::maxTread},
+    {"--rise", Tool::Triangle, nullptr, &TriangleValues::rise},
+    {"--diagonal", Tool::Triangle, nullptr, &TriangleValues::diagonal},
+    {"--pitch", Tool::Triangle, nullptr, &TriangleValues::pitch},
+    {"--angle", Tool::Triangle, nullptr, &TriangleValues::angle},
+    {"--length", Tool::Area, nullptr, nullptr, &AreaValues::length},
+    {"--width", Tool::Area, nullptr, nullptr, &AreaValues::width},
+    {"--thickness", Tool::Area, nullptr, nullptr, &AreaValues::thickness},
 };
 
-const StairOption* stairOption(std::string_view name) {
-    for (const auto& option : kStairOptions) {
+const ToolOption* toolOption(std::string_view name) {
+    for (const auto& option : kToolOptions) {
         if (option.name == name) return &option;
     }
     return nullptr;
+}
+
+// A tool option as given: its value, or none when it was left without one.
+struct GivenValue {
+    const ToolOption* option;
+    std::optional<std::string> value;
+};
+
+constexpr std::string_view kToolSwitches[] = {"--stair", "--triangle", "--area"};
+
+// The options that choose a tool, as the usage names them.
+std::string_view toolSwitch(Tool tool) {
+    return kToolSwitches[static_cast<int>(tool)];
+}
+
+// "--run needs --stair or --triangle (see --help)"
+std::string needsTool(const ToolOption& option) {
+    std::string wanted(toolSwitch(option.tool));
+    if (option.triangle && option.tool != Tool::Triangle) wanted += " or --triangle";
+    return std::string(option.name) + " needs " + wanted + " (see --help)";
+}
+
+// Fills the chosen tool's values; returns the problem, empty when every
+// value option belongs to the tool.
+template <typename Values>
+std::string fillValues(const std::vector<GivenValue>& given,
+                       std::optional<std::string> Values::*ToolOption::*member, Values& values) {
+    for (const GivenValue& item : given) {
+        const auto box = item.option->*member;
+        if (!box) return needsTool(*item.option);
+        if (item.value) {
+            values.*box = *item.value;
+        } else if (values.problem.empty()) {
+            values.problem = std::string(item.option->name) + " needs a value";
+        }
+    }
+    return {};
 }
 
 CommandLine onlyAction(CommandLine::Action action) {
@@ -106,8 +158,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     std::string unitsName = "feet-inches";
     bool optionsEnded = false;
-    bool stair = false;
-    std::string_view firstStairValue;
+    std::optional<Tool> tool;
+    std::vector<GivenValue> given;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (optionsEnded || !argument.starts_with("--")) {
@@ -122,36 +174,36 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         }
         if (argument == "--help") return onlyAction(CommandLine::Action::ShowHelp);
         if (argument == "--version") return onlyAction(CommandLine::Action::ShowVersion);
-        if (argument == "--stair") {
-            stair = true;
+        if (const auto* chosen = std::ranges::find(kToolSwitches, argument);
+            chosen != std::end(kToolSwitches)) {
+            const auto next = static_cast<Tool>(chosen - std::begin(kToolSwitches));
+            if (tool && *tool != next) {
+                return refuse("--stair, --triangle and --area are one at a time (see --help)");
+            }
+            tool = next;
             continue;
         }
 
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        const StairOption* box = stairOption(name);
+        const ToolOption* box = toolOption(name);
         if (!box && name != "--style" && name != "--units" && name != "--precision") {
             return refuse("unknown option \"" + std::string(name) + "\" (see --help)");
         }
-        std::string_view value;
+        std::optional<std::string_view> value;
         if (equals != std::string_view::npos) {
             value = argument.substr(equals + 1);
         } else if (i + 1 < arguments.size()) {
             value = arguments[++i];
-        } else if (box) {
-            if (line.stair.problem.empty())
-                line.stair.problem = std::string(name) + " needs a value";
-            if (firstStairValue.empty()) firstStairValue = box->name;
-            continue;
-        } else {
+        } else if (!box) {
             return refuse(std::string(name) + " needs a value (see --help)");
         }
+        // A tool's value left out is the tool's problem to report.
         if (box) {
-            line.stair.*(box->value) = std::string(value);
-            if (firstStairValue.empty()) firstStairValue = box->name;
+            given.push_back({box, value ? std::optional<std::string>(*value) : std::nullopt});
             continue;
         }
-        if (std::string problem = applyOption(name, value, line.form, unitsName);
+        if (std::string problem = applyOption(name, *value, line.form, unitsName);
             !problem.empty()) {
             return refuse(problem);
         }
@@ -163,13 +215,29 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (decimalOnly && line.form.display.style != Style::Decimal) {
         return refuse("--units " + unitsName + " needs --style decimal");
     }
-    if (!stair && !firstStairValue.empty()) {
-        return refuse(std::string(firstStairValue) + " needs --stair (see --help)");
+    if (!tool) {
+        if (!given.empty()) return refuse(needsTool(*given.front().option));
+        return line;
     }
-    if (stair) {
-        if (line.hasExpression) return refuse("--stair takes no EXPRESSION (see --help)");
-        line.action = CommandLine::Action::Stair;
+    if (line.hasExpression) {
+        return refuse(std::string(toolSwitch(*tool)) + " takes no EXPRESSION (see --help)");
     }
+    std::string problem;
+    switch (*tool) {
+        case Tool::Stair:
+            line.action = CommandLine::Action::Stair;
+            problem = fillValues(given, &ToolOption::stair, line.stair);
+            break;
+        case Tool::Triangle:
+            line.action = CommandLine::Action::Triangle;
+            problem = fillValues(given, &ToolOption::triangle, line.triangle);
+            break;
+        case Tool::Area:
+            line.action = CommandLine::Action::Area;
+            problem = fillValues(given, &ToolOption::area, line.area);
+            break;
+    }
+    if (!problem.empty()) return refuse(problem);
     return line;
 }
 
@@ -179,6 +247,9 @@ std::string usageText() {
            "                      [--precision 0-8] [EXPRESSION ...]\n"
            "       plumbrule-calc --stair [--height H] [--risers N] [--max-riser R]\n"
            "                      [--run W] [--treads N] [--max-tread T] [options]\n"
+           "       plumbrule-calc --triangle [--rise R] [--run W] [--diagonal D]\n"
+           "                      [--pitch P] [--angle A] [options]\n"
+           "       plumbrule-calc --area --length L --width W [--thickness T] [options]\n"
            "\n"
            "Evaluates dimension arithmetic strictly left to right, as the Plumbrule\n"
            "calculator does, and prints the result as the display would show it.\n"
@@ -207,9 +278,32 @@ std::string usageText() {
            "              13 Treads @ 10.00\" = 10'10\"\n"
            "              Stringer 14'0-1/16\" @ 37.3\u00B0, 2R+T 25.2\": steep\n"
            "\n"
-           "Exit status: 0 every expression evaluated (or the stair solved), 1 an\n"
-           "expression reported an error (\"Error 13: Invalid input.\") or a stair\n"
-           "value was missing or bad (one line on standard error), 2 a bad option,\n"
+           "  --triangle  solves a right triangle as the Right Triangle tab does: give\n"
+           "              two of --rise, --run, --diagonal (lengths), --pitch (inches\n"
+           "              of rise in 12 of run) and --angle (degrees): two sides, or\n"
+           "              one side with the pitch or the angle. Prints the rise, run,\n"
+           "              diagonal, angle and pitch lines:\n"
+           "              plumbrule-calc --triangle --rise \"6'\" --run \"8'\"\n"
+           "              Rise 6'0\"\n"
+           "              Run 8'0\"\n"
+           "              Diagonal 10'0\"\n"
+           "              Angle 36.9\u00B0\n"
+           "              Pitch 9 in 12\n"
+           "\n"
+           "  --area      the area and perimeter of --length by --width and, with\n"
+           "              --thickness, the volume and board feet, as the Area and\n"
+           "              Volume tab shows them:\n"
+           "              plumbrule-calc --area --length \"12'\" --width \"10'\" \\\n"
+           "                --thickness '4\"'\n"
+           "              Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00B2\n"
+           "              Perimeter 44'0\"\n"
+           "              Volume 40.00 cu ft = 1.48 cu yd = 1.133 m\u00B3\n"
+           "              Board feet 480.00\n"
+           "\n"
+           "Exit status: 0 every expression evaluated (or the stair, triangle or\n"
+           "area solved), 1 an expression reported an error (\"Error 13: Invalid\n"
+           "input.\") or a tool's value was missing or bad (one line on standard\n"
+           "error), 2 a bad option,\n"
            "or input that could not be read or output that could not be written.\n";
 }
 

@@ -17,6 +17,9 @@
 //                  [--precision 0-8] [EXPRESSION ...]
 //   plumbrule-calc --stair [--height H] [--risers N] [--max-riser R]
 //                  [--run W] [--treads N] [--max-tread T] [output options]
+//   plumbrule-calc --triangle [--rise R] [--run W] [--diagonal D] [--pitch P]
+//                  [--angle A] [output options]
+//   plumbrule-calc --area --length L --width W [--thickness T] [output options]
 namespace plumbrule::cli {
 
 // The output form: the calculator's display options, or a metric unit
@@ -46,11 +49,35 @@ struct StairValues {
     friend bool operator==(const StairValues&, const StairValues&) = default;
 };
 
+// The Right Triangle tab's boxes as options, as given.
+struct TriangleValues {
+    std::optional<std::string> rise;      // --rise
+    std::optional<std::string> run;       // --run
+    std::optional<std::string> diagonal;  // --diagonal
+    std::optional<std::string> pitch;     // --pitch: inches of rise per 12 of run
+    std::optional<std::string> angle;     // --angle: degrees
+    std::string problem;                  // as StairValues::problem
+
+    friend bool operator==(const TriangleValues&, const TriangleValues&) = default;
+};
+
+// The Area and Volume tab's boxes as options, as given.
+struct AreaValues {
+    std::optional<std::string> length;     // --length
+    std::optional<std::string> width;      // --width
+    std::optional<std::string> thickness;  // --thickness, optional
+    std::string problem;                   // as StairValues::problem
+
+    friend bool operator==(const AreaValues&, const AreaValues&) = default;
+};
+
 struct CommandLine {
-    enum class Action { Evaluate, Stair, ShowHelp, ShowVersion, Refuse };
+    enum class Action { Evaluate, Stair, Triangle, Area, ShowHelp, ShowVersion, Refuse };
     Action action = Action::Evaluate;
     OutputForm form;
-    StairValues stair;  // for Stair
+    StairValues stair;        // for Stair
+    TriangleValues triangle;  // for Triangle
+    AreaValues area;          // for Area
     // The expression words given as arguments; empty: read standard input.
     std::vector<std::string> expression;
     bool hasExpression = false;
@@ -64,7 +91,9 @@ struct CommandLine {
 // "-6.25" and "-" included, is part of the expression.
 // parseCommandLine({"--stair", "--height", "8'10-1/2\"", "--max-riser", "7.75"})
 //   -> Stair, height "8'10-1/2\"", maxRiser "7.75"
-// The stair's value options need --stair, and --stair takes no expression.
+// The stair's value options need --stair, and --stair takes no expression;
+// likewise the triangle's need --triangle and the area's --area (--run is
+// the stair's overall width or the triangle's run). One tool at a time.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // The usage text printed by --help.

@@ -8,24 +8,10 @@
 #include <optional>
 
 #include "engine/RuntimeError.h"
-#include "platform/MessageDialog.h"
 #include "stair/StairCalculator.h"
 
 namespace plumbrule::cli {
 namespace {
-
-// Keeps the first message the solver would show in a box.
-class MessageRecorder : public MessageDialog {
-  public:
-    void show(const std::string& text, MessageIcon, const std::string&) override {
-        if (first.empty()) first = text;
-    }
-    bool askYesNo(const std::string& text, MessageIcon icon, const std::string& title) override {
-        show(text, icon, title);
-        return false;
-    }
-    std::string first;
-};
 
 // One side of the window as options, its boxes in the window's order: the
 // step, the count, the overall dimension.
@@ -97,8 +83,7 @@ StairAnswer solveStair(const StairValues& values, const OutputForm& form) {
         if (std::string problem = firstUnreadable(side); !problem.empty()) return {{}, problem};
     }
 
-    MessageRecorder messages;
-    StairCalculator stair(messages);
+    StairCalculator stair;
     const LengthWriter write = [&form](double inches) { return writeLength(inches, form); };
     StairAnswer answer;
     for (const Side& side : sides) {
@@ -107,8 +92,9 @@ StairAnswer solveStair(const StairValues& values, const OutputForm& form) {
         boxes.risersChosen = side.risers;
         auto& texts = side.risers ? boxes.Text1 : boxes.Text2;
         for (std::size_t box = 0; box < 3; ++box) texts[box] = side.values[box]->value_or("");
-        stair.cmdCalculate_Click(write);
-        if (!messages.first.empty()) return {{}, std::string(side.name) + ": " + messages.first};
+        if (const int error = stair.cmdCalculate_Click(write); error != 0) {
+            return {{}, std::string(side.name) + ": " + stairMessage(error).text};
+        }
         answer.lines.push_back(side.risers ? boxes.lblRiser : boxes.lblTread);
     }
     if (!stair.form().lblStringer.empty()) answer.lines.push_back(stair.form().lblStringer);

@@ -17,6 +17,7 @@
 #include "cli/CalcOptions.h"
 #include "cli/ExpressionEvaluator.h"
 #include "cli/StairCommand.h"
+#include "cli/ToolCommands.h"
 
 namespace {
 
@@ -134,6 +135,19 @@ int evaluateStandardInput(ExpressionEvaluator& evaluator) {
     return status;
 }
 
+// A tool's answer: its lines on standard output, or, for a missing or bad
+// value, its one problem line on standard error and nothing on standard
+// output.
+int printAnswer(const plumbrule::cli::StairAnswer& answer) {
+    if (!answer.problem.empty()) {
+        std::fprintf(stderr, "plumbrule-calc: %s\n", answer.problem.c_str());
+        return kReportedError;
+    }
+    Output out(false);
+    for (const std::string& result : answer.lines) out.writeLine(result);
+    return out.finish(kEvaluated);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -153,18 +167,12 @@ int main(int argc, char** argv) {
         case CommandLine::Action::Refuse:
             std::fprintf(stderr, "plumbrule-calc: %s\n", line.problem.c_str());
             return kTrouble;
-        case CommandLine::Action::Stair: {
-            // A missing or bad value answers nothing on standard output.
-            const plumbrule::cli::StairAnswer answer =
-                plumbrule::cli::solveStair(line.stair, line.form);
-            if (!answer.problem.empty()) {
-                std::fprintf(stderr, "plumbrule-calc: %s\n", answer.problem.c_str());
-                return kReportedError;
-            }
-            Output out(false);
-            for (const std::string& result : answer.lines) out.writeLine(result);
-            return out.finish(kEvaluated);
-        }
+        case CommandLine::Action::Stair:
+            return printAnswer(plumbrule::cli::solveStair(line.stair, line.form));
+        case CommandLine::Action::Triangle:
+            return printAnswer(plumbrule::cli::solveTriangleCommand(line.triangle, line.form));
+        case CommandLine::Action::Area:
+            return printAnswer(plumbrule::cli::solveAreaCommand(line.area, line.form));
         case CommandLine::Action::Evaluate:
             break;
     }

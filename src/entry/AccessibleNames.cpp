@@ -55,6 +55,22 @@ constexpr std::array kStairWindow{
     Entry{"cmdCalculate", "Calculate"},          Entry{"Command1", "Close"},
 };
 
+// The tools window's other tabs, Right Triangle and Area and Volume.
+constexpr std::array kToolTabs{
+    Entry{"txtRise", "Rise"},
+    Entry{"txtRun", "Run"},
+    Entry{"txtDiagonal", "Diagonal"},
+    Entry{"txtPitch", "Pitch, inches in 12"},
+    Entry{"txtAngle", "Angle in degrees"},
+    Entry{"cmdCalculateTriangle", "Calculate"},
+    Entry{"cmdCloseTriangle", "Close"},
+    Entry{"txtLength", "Length"},
+    Entry{"txtWidth", "Width"},
+    Entry{"txtThickness", "Thickness, optional"},
+    Entry{"cmdCalculateArea", "Calculate"},
+    Entry{"cmdCloseArea", "Close"},
+};
+
 template <std::size_t N>
 std::optional<std::string> find(const std::array<Entry, N>& table, std::string_view control) {
     for (const auto& [name, spoken] : table) {
@@ -75,7 +91,10 @@ std::optional<std::string> accessibleNameOf(std::string_view window, std::string
         return find(kMainWindow, control);
     }
     if (window == "frmHistory") return find(kHistoryWindow, control);
-    if (window == "frmStair") return find(kStairWindow, control);
+    if (window == "frmStair") {
+        if (auto name = find(kStairWindow, control)) return name;
+        return find(kToolTabs, control);
+    }
     if (window == "frmAbout") return find(kAboutWindow, control);
     return std::nullopt;
 }

@@ -18,7 +18,8 @@ namespace plumbrule {
 //   ("frmStair", "Text1_2")   -> "Overall height"
 //   ("frmHistory", "Text1")   -> "History tape"
 // Nothing for a control without a name of its own: the display labels
-// (lblDisplay, lblRiser, lblTread, lblStringer), whose accessible name is always their
+// (lblDisplay, lblRiser, lblTread, lblStringer, and the tools window's
+// lblTriangle_0..2 and lblArea_0..3), whose accessible name is always their
 // whole text; the operator indicator Picture1, named after the pending
 // operation by the window; and controls this table does not know.
 std::optional<std::string> accessibleNameOf(std::string_view window, std::string_view control);

@@ -56,7 +56,8 @@ inline constexpr std::array controls{
     ControlPlace{"cmdNum_6", K::Button, key(810, row2), "6"},
     ControlPlace{"cmdMultiply", K::Button, key(1215, row2), "*", "Multiply"},
     ControlPlace{"cmdInches", K::Button, key(1620, row2), "in", "Inches Keyboard = \" "},
-    ControlPlace{"cmdStair", K::Button, key(2070, row2, 1275), "Stair Calculator"},
+    ControlPlace{"cmdStair", K::Button, key(2070, row2, 1275), "Stair Calculator",
+                 "Stairs, right triangles, areas and volumes"},
     ControlPlace{"cmdStore", K::Button, key(3510, row2, 870), "Store",
                  "Store the value currently in the display"},
 

@@ -375,12 +375,15 @@ void frmMain::cp_Click(std::int32_t ItemNumber) {
 }
 
 void frmMain::cmdStair_Click() {
-    // One stair window, beside this one; a second click brings it forward.
-    // It writes overall dimensions in this window's current output form.
+    // One tools window, beside this one; a second click brings it forward.
+    // It writes lengths in this window's current output form, and opens on
+    // the tab last used in this run.
     if (!stair_) {
         const auto options = [this] { return calculator_.state().options; };
         stair_ = new frmStair(messages_, options, this);
         stair_->setAttribute(Qt::WA_DeleteOnClose);
+        stair_->showTool(lastTool_);
+        connect(stair_, &frmStair::toolChosen, this, [this](int tool) { lastTool_ = tool; });
     }
     stair_->show();
     stair_->raise();

@@ -181,6 +181,7 @@ class frmMain : public QWidget, private HistoryAccess {
     std::unique_ptr<QtPopupMenu> cp_;
     std::unique_ptr<MemoryList> memory_;  // works on cp_
     QPointer<frmStair> stair_;
+    int lastTool_ = 0;  // the tools window's tab last used in this run: Stairs at first
 
     QLabel* Picture1 = nullptr;
     DisplayLabel* lblDisplay = nullptr;

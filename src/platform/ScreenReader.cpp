@@ -126,4 +126,16 @@ QString ChangedLines(const QStringList& before, const QStringList& after) {
     return changed.join(QLatin1Char('\n'));
 }
 
+void ShowResultLines(QWidget& window, QWidget& frame, const QStringList& lines) {
+    const QStringList before = ResultLines(frame);
+    QList<QLabel*> labels = frame.findChildren<QLabel*>();
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](const QLabel* a, const QLabel* b) { return a->y() < b->y(); });
+    for (qsizetype line = 0; line < labels.size(); ++line) {
+        const QString shown = line < lines.size() ? lines[line] : QString();
+        if (labels[line]->text() != shown) labels[line]->setText(shown);
+    }
+    Say(window, ChangedLines(before, ResultLines(frame)));
+}
+
 }  // namespace plumbrule

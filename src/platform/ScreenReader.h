@@ -43,4 +43,10 @@ QStringList ResultLines(const QWidget& frame);
 // `before`, one per line: what a calculation changed.
 QString ChangedLines(const QStringList& before, const QStringList& after);
 
+// Puts `lines` into the result labels of `frame`, top to bottom, and empties
+// the labels below them. Only a text that changes is set, and the changed
+// lines are said on behalf of `window`: a screen reader hears each result
+// line once, when it changes.
+void ShowResultLines(QWidget& window, QWidget& frame, const QStringList& lines);
+
 }  // namespace plumbrule

@@ -13,7 +13,6 @@
 #include "engine/Parser.h"
 #include "engine/RuntimeError.h"
 #include "entry/PasteNormaliser.h"
-#include "platform/MessageDialog.h"
 
 namespace plumbrule {
 
@@ -75,12 +74,14 @@ bool hasLengthMark(std::string_view text) {
     return text.find_first_of("'\"") != std::string_view::npos;
 }
 
-// A length box written in the output form must read back at the next
-// click: the None form of fractional output ("106-1/2") gets its inch mark.
-std::string lengthBoxText(double inches, const LengthWriter& write) {
-    std::string written = write(inches);
-    if (!isPlainNumber(written) && !hasLengthMark(written)) written += '"';
-    return written;
+// What a length box the user typed holds after a calculation: its number
+// form when that reads back as exactly the value used ("100.50" -> "100.5"),
+// otherwise the text as typed. A rounded rewrite ("100.3\"" as 8'4-5/16")
+// would make the next click calculate with another length.
+std::string typedBoxText(const std::string& typed, double used) {
+    if (!isPlainNumber(typed)) return typed;
+    std::string written = text(used);
+    return tryNumber(written) == used ? written : typed;
 }
 
 const char* comfortWord(Comfort comfort) {
@@ -100,6 +101,13 @@ const char* comfortWord(Comfort comfort) {
 std::string stairErrorMessage(int number) {
     if (number == errOverflow) return "Error : 6 - A value that has been entered is too large.";
     return "Error: " + std::to_string(number) + " - " + standardDescription(number);
+}
+
+ToolMessage stairMessage(int error) {
+    if (error == errStairTwoOfThree) {
+        return {"You must enter values in two of the three available fields.", "Stair Calculator"};
+    }
+    return {stairErrorMessage(error), "Error"};
 }
 
 bool isPlainNumber(std::string_view boxText) {
@@ -161,8 +169,6 @@ std::string flightLine(const FlightCheck& check, const LengthWriter& write) {
            check.stepRuleText + "\": " + comfortWord(check.comfort);
 }
 
-StairCalculator::StairCalculator(MessageDialog& messages) : messages_(messages) {}
-
 bool StairCalculator::CheckInputs() const {
     const auto& boxes = form_.risersChosen ? form_.Text1 : form_.Text2;
     int empty = 0;
@@ -172,21 +178,18 @@ bool StairCalculator::CheckInputs() const {
     return empty <= 1;
 }
 
-void StairCalculator::cmdCalculate_Click(const DisplayOptions& options) {
-    cmdCalculate_Click([&options](double inches) { return DisplayValue(inches, options); });
+int StairCalculator::cmdCalculate_Click(const DisplayOptions& options) {
+    return cmdCalculate_Click([&options](double inches) { return DisplayValue(inches, options); });
 }
 
-void StairCalculator::cmdCalculate_Click(const LengthWriter& write) {
-    if (!CheckInputs()) {
-        messages_.show("You must enter values in two of the three available fields.",
-                       MessageIcon::Exclamation, "Stair Calculator");
-        return;
-    }
+int StairCalculator::cmdCalculate_Click(const LengthWriter& write) {
+    if (!CheckInputs()) return errStairTwoOfThree;
     try {
         calculate(write);
     } catch (const RuntimeError& error) {
-        messages_.show(stairErrorMessage(error.number()), MessageIcon::Exclamation, "Error");
+        return error.number();
     }
+    return 0;
 }
 
 void StairCalculator::calculate(const LengthWriter& write) {
@@ -236,11 +239,11 @@ void StairCalculator::calculate(const LengthWriter& write) {
 
     // The step box is filled in only when it was the one left empty: after a
     // count is computed it keeps the user's maximum, while the label shows the
-    // actual step. The overall box reads as the user wrote it: a plain number
-    // stays one, 8'10-1/2" comes back in the output form, not as 106.5.
+    // actual step. A typed overall box keeps a text that reads back as the
+    // height or width used; a computed one is a plain number.
     const std::string stepText = roundAway(step, "0.00");
-    const bool overallWithMarks = !boxes[2].empty() && !isPlainNumber(boxes[2]);
-    std::string overallText = overallWithMarks ? lengthBoxText(overall, write) : text(overall);
+    const bool overallTyped = !boxes[2].empty() && lngUnknown != 2;
+    std::string overallText = overallTyped ? typedBoxText(boxes[2], overall) : text(overall);
     if (boxes[0].empty()) boxes[0] = stepText;
     boxes[1] = std::to_string(count);
     boxes[2] = std::move(overallText);

@@ -15,8 +15,6 @@
 
 namespace plumbrule {
 
-class MessageDialog;
-
 // Writes a length (inches) as a result shows it: the main window's output
 // form, or another form the caller chooses (plumbrule-calc's metric units).
 using LengthWriter = std::function<std::string(double inches)>;
@@ -56,6 +54,20 @@ std::int16_t readCountBox(std::string_view boxText);
 //   stairErrorMessage(13) -> "Error: 13 - Type mismatch"
 std::string stairErrorMessage(int number);
 
+// The one message box a tool's calculate button shows for an error number.
+struct ToolMessage {
+    std::string text;
+    std::string title;
+};
+
+// The stair's own error: two or three of the chosen side's boxes are empty.
+inline constexpr int errStairTwoOfThree = 1001;
+
+// stairMessage(errStairTwoOfThree)
+//   -> {"You must enter values in two of the three available fields.", "Stair Calculator"}
+// stairMessage(13) -> {"Error: 13 - Type mismatch", "Error"}
+ToolMessage stairMessage(int error);
+
 // The comfort of a step by the rule builders use, 2R + T between 24 and 25
 // inches (R one riser's height, T one tread's width). An advisory only:
 // building codes differ from country to country.
@@ -93,8 +105,6 @@ std::string flightLine(const FlightCheck& check, const LengthWriter& write);
 // 7.1428571429.)
 class StairCalculator {
   public:
-    explicit StairCalculator(MessageDialog& messages);
-
     StairForm& form() { return form_; }
     const StairForm& form() const { return form_; }
 
@@ -105,16 +115,17 @@ class StairCalculator {
     // Solves the chosen side for its empty box (or, with no box empty, for
     // the field computed last time on either side), writes the boxes back
     // and the side's result label, whose overall dimension is written in the
-    // given output form. A box the user wrote as a plain number is written
-    // back as one; a box written with marks (8'10-1/2") gets the output form.
-    // Once both sides have a result, lblStringer describes the whole flight.
-    // Every failure ends in one message box:
-    //   two or three empty boxes -> "You must enter values in two of the
-    //     three available fields." (title "Stair Calculator"), nothing changes;
-    //   error 6 -> "Error : 6 - A value that has been entered is too large.";
-    //   error n -> "Error: n - " and the standard description (title "Error").
-    void cmdCalculate_Click(const DisplayOptions& options);
-    void cmdCalculate_Click(const LengthWriter& write);
+    // given output form. A box the user typed keeps a text that reads back as
+    // exactly the value used: a plain number may come back in number form
+    // ("100.50" -> "100.5"), a length with marks stays as typed, so pressing
+    // the button again never changes a result; a computed box is written as
+    // a plain number. Once both sides have a result, lblStringer describes
+    // the whole flight.
+    // Returns 0, or the one error number of the failure (stairMessage says
+    // it): errStairTwoOfThree for two or three empty boxes, and then nothing
+    // changes; otherwise the run-time error's number.
+    int cmdCalculate_Click(const DisplayOptions& options);
+    int cmdCalculate_Click(const LengthWriter& write);
 
     // Form-level values, readable for the window and the tests.
     double dblRiserHeight = 0;
@@ -141,7 +152,6 @@ class StairCalculator {
     void CalcTreadCount();
     void CalcOverallWidth();
 
-    MessageDialog& messages_;
     StairForm form_;
     std::optional<SideResult> risersResult_;
     std::optional<SideResult> treadsResult_;

@@ -7,13 +7,17 @@
 #include <QApplication>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <string>
 #include <utility>
 
+#include "area/AreaPage.h"
 #include "entry/AccessibleNames.h"
 #include "platform/AccessibleIds.h"
 #include "platform/ControlNames.h"
@@ -22,6 +26,7 @@
 #include "platform/Twips.h"
 #include "stair/StairDiagram.h"
 #include "stair/StairLayout.h"
+#include "triangle/TrianglePage.h"
 
 namespace plumbrule {
 
@@ -40,23 +45,39 @@ void setSideEnabled(const std::array<QLineEdit*, 3>& boxes, bool enabled) {
     }
 }
 
+// The window's caption for each tab.
+const char* const kCaptions[] = {"Stair Calculator", "Right Triangle", "Area and Volume"};
+
 }  // namespace
 
 frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> currentOptions,
                    QWidget* parent)
     : QWidget(parent, Qt::Window),
       messages_(messages, this),
-      calculator_(messages_),
       currentOptions_(std::move(currentOptions)) {
     setObjectName(QStringLiteral("frmStair"));
-    setWindowTitle(QStringLiteral("Stair Calculator"));
-    setFixedSize(PixelRect(stair_layout::client).size());
+    setWindowTitle(QString::fromLatin1(kCaptions[Stairs]));
     // The layout is measured for an 8-point face, as the classic dialog font.
     QFont face = font();
     face.setPointSizeF(8);
     setFont(face);
-    BuildLayout(*this, stair_layout::controls,
+    // Each page is the stair window's client area; the tab bar sits above,
+    // without a frame around the pages, so the window grows by the bar only.
+    tabTools_ = new QTabWidget(this);
+    tabTools_->setObjectName(QStringLiteral("tabTools"));
+    tabTools_->setDocumentMode(true);
+    auto* stairs = new QWidget;
+    stairs->setObjectName(QStringLiteral("pageStairs"));
+    BuildLayout(*stairs, stair_layout::controls,
                 [](const ControlPlace&, QWidget* parent) { return new StairDiagram(parent); });
+    tabTools_->addTab(stairs, QStringLiteral("Stairs"));
+    tabTools_->addTab(new TrianglePage(messages_, currentOptions_),
+                      QStringLiteral("Right Triangle"));
+    tabTools_->addTab(new AreaPage(messages_, currentOptions_), QStringLiteral("Area and Volume"));
+    const QSize page = PixelRect(stair_layout::client).size();
+    setFixedSize(page.width(), page.height() + tabTools_->tabBar()->sizeHint().height());
+    tabTools_->setGeometry(rect());
+    connect(tabTools_, &QTabWidget::currentChanged, this, &frmStair::tabTools_Change);
     findControls();
     setFocusOrder();
     setWindowIcon(programIcon());
@@ -111,6 +132,30 @@ void frmStair::setFocusOrder() {
     }
 }
 
+int frmStair::currentTool() const {
+    return tabTools_->currentIndex();
+}
+
+void frmStair::showTool(int tool) {
+    tabTools_->setCurrentIndex(tool);
+}
+
+void frmStair::keyPressEvent(QKeyEvent* event) {
+    const bool down = event->key() == Qt::Key_PageDown;
+    if ((down || event->key() == Qt::Key_PageUp) && event->modifiers() == Qt::ControlModifier) {
+        const int count = tabTools_->count();
+        showTool((tabTools_->currentIndex() + (down ? 1 : count - 1)) % count);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmStair::tabTools_Change(int tool) {
+    if (tool < 0) return;
+    setWindowTitle(QString::fromLatin1(kCaptions[tool]));
+    Q_EMIT toolChosen(tool);
+}
+
 void frmStair::Form_Load() {
     optStair_[0]->setChecked(true);  // runs optStair_Click
     Text1_[2]->setFocus();
@@ -132,7 +177,12 @@ void frmStair::cmdCalculate_Click() {
     form.risersChosen = optStair_[0]->isChecked();
     auto* results = findChild<QWidget*>(QStringLiteral("Frame2"));
     const QStringList before = ResultLines(*results);
-    calculator_.cmdCalculate_Click(currentOptions_ ? currentOptions_() : DisplayOptions{});
+    const int error =
+        calculator_.cmdCalculate_Click(currentOptions_ ? currentOptions_() : DisplayOptions{});
+    if (error != 0) {
+        const ToolMessage message = stairMessage(error);
+        messages_.show(message.text, MessageIcon::Exclamation, message.title);
+    }
     render();
     // A screen reader says the new result lines, wherever the focus is.
     Say(*this, ChangedLines(before, ResultLines(*results)));

@@ -16,10 +16,17 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTabWidget;
 
 namespace plumbrule {
 
-// The stair calculator window, "Stair Calculator": two sides of three boxes
+// The tools window, three tabs along its top (tabTools): "Stairs",
+// "Right Triangle" (TrianglePage) and "Area and Volume" (AreaPage); its
+// caption follows the tab: "Stair Calculator", "Right Triangle", "Area and
+// Volume". Ctrl+Tab and Ctrl+PageDown switch tabs. The window is the stair
+// window of old grown by the tab bar only.
+//
+// The Stairs tab (pageStairs), as the stair window always was: two sides of three boxes
 // (risers: Text1_0..Text1_2, treads: Text2_0..Text2_2) on a drawing of the
 // flight, the side chosen with optStair_0 "Risers" / optStair_1 "Treads",
 // cmdCalculate "Claculate", Command1 "Close" and the result labels lblRiser,
@@ -36,11 +43,26 @@ class frmStair : public QWidget {
 
     const StairCalculator& calculator() const { return calculator_; }
 
+    // The tabs, in their order along the top.
+    enum Tool { Stairs, RightTriangle, AreaAndVolume };
+    int currentTool() const;
+    void showTool(int tool);
+
     void optStair_Click(int index);
     void cmdCalculate_Click();
     void Command1_Click();
 
+  protected:
+    // Ctrl+PageDown and Ctrl+PageUp switch tabs, as Ctrl+Tab and
+    // Ctrl+Shift+Tab do, from any control that leaves the keys alone.
+    void keyPressEvent(QKeyEvent* event) override;
+
+  Q_SIGNALS:
+    // The user brought another tab forward.
+    void toolChosen(int tool);
+
   private:
+    void tabTools_Change(int tool);
     void Form_Load();
     // Takes the controls the layout table made: member pointers, label
     // buddies, the note's text form and the handlers.
@@ -51,6 +73,7 @@ class frmStair : public QWidget {
     MessageDialogOver messages_;  // boxes appear over this window
     StairCalculator calculator_;
     std::function<DisplayOptions()> currentOptions_;
+    QTabWidget* tabTools_ = nullptr;
     std::array<QLineEdit*, 3> Text1_{};
     std::array<QLineEdit*, 3> Text2_{};
     std::array<QRadioButton*, 2> optStair_{};

@@ -94,6 +94,26 @@ TEST(CalcOptions, StairOptionsAreTheWindowsBoxes) {
               "--stair takes no EXPRESSION (see --help)");
 }
 
+TEST(CalcOptions, EachToolTakesItsOwnBoxesAndRunServesTwo) {
+    const CommandLine triangle = parseCommandLine({"--run", "10'", "--pitch=8", "--triangle"});
+    EXPECT_EQ(triangle.action, Action::Triangle) << triangle.problem;
+    EXPECT_EQ(triangle.triangle, (TriangleValues{{}, "10'", {}, "8", {}, {}}));
+    const CommandLine area = parseCommandLine({"--area", "--length", "12'", "--width", "10'"});
+    EXPECT_EQ(area.area, (AreaValues{"12'", "10'", {}, {}}));
+    const struct {
+        std::vector<std::string> arguments;
+        const char* problem;
+    } refused[] = {
+        {{"--run", "3"}, "--run needs --stair or --triangle (see --help)"},
+        {{"--stair", "--rise", "3"}, "--rise needs --triangle (see --help)"},
+        {{"--triangle", "--length", "3"}, "--length needs --area (see --help)"},
+        {{"--triangle", "--area"}, "--stair, --triangle and --area are one at a time (see --help)"},
+    };
+    for (const auto& row : refused) {
+        EXPECT_EQ(parseCommandLine(row.arguments).problem, row.problem) << row.arguments[1];
+    }
+}
+
 TEST(CalcOptions, HelpAndVersion) {
     EXPECT_EQ(parseCommandLine({"--help"}).action, Action::ShowHelp);
     EXPECT_EQ(parseCommandLine({"5", "-h"}).action, Action::ShowHelp);

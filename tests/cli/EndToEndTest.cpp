@@ -197,6 +197,46 @@ TEST_F(PlumbruleCalc, StairPrintsTheWindowsLinesOrOneProblem) {
     EXPECT_EQ(missing.err, "plumbrule-calc: --max-riser needs a value\n");
 }
 
+TEST_F(PlumbruleCalc, TriangleAndAreaPrintTheTabsLinesOrOneProblem) {
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        const char* out;
+        const char* err;
+    } rows[] = {
+        {{"--triangle", "--rise", "6'", "--run", "8'"},
+         0,
+         "Rise 6'0\"\nRun 8'0\"\nDiagonal 10'0\"\nAngle 36.9\u00B0\nPitch 9 in 12\n",
+         ""},
+        {{"--area", "--length", "12'", "--width=10'", "--thickness", "4\""},
+         0,
+         "Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00B2\nPerimeter 44'0\"\n"
+         "Volume 40.00 cu ft = 1.48 cu yd = 1.133 m\u00B3\nBoard feet 480.00\n",
+         ""},
+        // 72" at 4.5 in 12 runs 192"; the diagonal is 205.056".
+        {{"--triangle", "--rise", "6'", "--style", "decimal", "--units", "mm", "--precision", "1",
+          "--pitch", "4.5"},
+         0,
+         "Rise 1828.8 mm\nRun 4876.8 mm\nDiagonal 5208.4 mm\nAngle 20.6\u00B0\nPitch 4.5 in 12\n",
+         ""},
+        {{"--triangle", "--rise", "6'"},
+         1,
+         "",
+         "plumbrule-calc: --triangle (--rise, --run, --diagonal, --pitch, --angle): Enter two "
+         "values: two sides, or one side with the pitch or the angle.\n"},
+        {{"--area", "--length", "12'", "--width", "ten"},
+         1,
+         "",
+         "plumbrule-calc: --width \"ten\": Error: 13 - Type mismatch\n"},
+    };
+    for (const auto& row : rows) {
+        const Outcome r = run(row.arguments);
+        EXPECT_EQ(r.status, row.status) << row.arguments[2];
+        EXPECT_EQ(r.out, row.out);
+        EXPECT_EQ(r.err, row.err);
+    }
+}
+
 TEST_F(PlumbruleCalc, ReadsOneExpressionPerLineAndWritesOneLineEach) {
     const std::string input =
         "5' + 3\n"

@@ -501,8 +501,27 @@ def stair_window(p):
     press("Return")
     wait_for(lambda: xdo("getactivewindow"), stair, "the stair window active again")
     stair_in_feet_and_inches(p)
+    tools_tabs(p)
     p.click("Command1")
     p.x_window_gone("^Stair Calculator$")
+
+
+def tools_tabs(p):
+    """Ctrl+Tab brings each tab forward, its caption with it; one worked
+    example each, typed (decimal, None: plain inches)."""
+    for caption, boxes, button, label, result in (
+            ("Right Triangle", (("txtRise", "72"), ("txtRun", "96")), "cmdCalculateTriangle",
+             "lblTriangle_0", "Diagonal 120"),
+            ("Area and Volume", (("txtLength", "144"), ("txtWidth", "120")), "cmdCalculateArea",
+             "lblArea_0", "Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00b2")):
+        press("ctrl+Tab")
+        p.window_of(caption)
+        for box, value in boxes:
+            type_in_stair_box(p, box, value)
+        p.click(button)
+        wait_for(lambda: p.control(label).get_name(), result, f"{caption} result")
+    press("ctrl+Tab")
+    p.window_of("Stair Calculator")
 
 
 def type_in_stair_box(p, box, value):
@@ -518,7 +537,7 @@ def type_in_stair_box(p, box, value):
 
 def stair_in_feet_and_inches(p):
     """The worked flight, typed key by key with its marks; the output form is
-    decimal, None, four places, so the boxes come back as plain inches."""
+    decimal, None, four places; the boxes keep what was typed."""
     sides = (("optStair_0", (("Text1_2", "8'10-1/2\""), ("Text1_1", ""), ("Text1_0", "7.75")),
               "lblRiser", '14 Risers @ 7.61" = 106.5'),
              ("optStair_1", (("Text2_2", "10'10\""), ("Text2_0", "10")), "lblTread",
@@ -529,8 +548,8 @@ def stair_in_feet_and_inches(p):
             type_in_stair_box(p, box, value)
         p.click("cmdCalculate")
         wait_for(lambda: p.control(label).get_name(), result, f"{label} from feet and inches")
-    for box, value in (("Text1_2", "106.5"), ("Text2_2", "130")):
-        wait_for(lambda: text_of(p.control(box)), value, f"{box} in the output form")
+    for box, value in (("Text1_2", "8'10-1/2\""), ("Text2_2", "10'10\"")):
+        wait_for(lambda: text_of(p.control(box)), value, f"{box} as typed")
     wait_for(lambda: p.control("lblStringer").get_name(),
              'Stringer 168.0543 @ 37.3\u00b0, 2R+T 25.2": steep', "the stringer line")
 
@@ -574,7 +593,7 @@ def run_accessible(args):
         log("ok   division by zero: message box dismissed by Enter")
         stair_window(p)
         log("ok   stair window filled and calculated, in feet and inches too: three result "
-            "lines; its message box over it")
+            "lines; its message box over it; Ctrl+Tab to the triangle and area tabs")
         main = p.client_rect(p.window)
         p.close()
     finally:

@@ -52,7 +52,7 @@ TEST_F(Window, CaptionsAndTooltipsAreExact) {
         {"cmdHistory", "History", "Click to display/hide history list"},
         {"cmdMultiply", "*", "Multiply"},
         {"cmdInches", "in", "Inches Keyboard = \" "},
-        {"cmdStair", "Stair Calculator", ""},
+        {"cmdStair", "Stair Calculator", "Stairs, right triangles, areas and volumes"},
         {"cmdStore", "Store", "Store the value currently in the display"},
         {"cmdSubtract", "-", "Subtract"},
         {"cmdFraction", "Fr", "Begin a fraction - Keyboard = F "},

@@ -11,13 +11,11 @@
 #include <string>
 
 #include "support/ErrorOf.h"
-#include "support/FakeMessageDialog.h"
 
 namespace plumbrule {
 namespace {
 
 using Boxes = std::array<std::string, 3>;
-using testing::FakeMessageDialog;
 
 const DisplayOptions kDecimalNone{DisplayOptions::Style::Decimal, DisplayOptions::Units::None, 4};
 const DisplayOptions kFirstRun{};  // fractional, feet and inches, 1/16 inch
@@ -31,21 +29,20 @@ class Stair : public ::testing::Test {
     void calculate(bool risers, const Boxes& boxes, const DisplayOptions& options = kDecimalNone) {
         stair.form().risersChosen = risers;
         (risers ? stair.form().Text1 : stair.form().Text2) = boxes;
-        stair.cmdCalculate_Click(options);
+        error = stair.cmdCalculate_Click(options);
     }
     const Boxes& risers() const { return stair.form().Text1; }
     const Boxes& treads() const { return stair.form().Text2; }
 
-    // The calculation failed with this message and an exclamation box.
+    // The calculation failed with the error the window shows as this message.
     void expectMessage(const std::string& text, const std::string& title) const {
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].text, text);
-        EXPECT_EQ(messages.shown[0].title, title);
-        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+        ASSERT_NE(error, 0);
+        EXPECT_EQ(stairMessage(error).text, text);
+        EXPECT_EQ(stairMessage(error).title, title);
     }
 
-    FakeMessageDialog messages;
-    StairCalculator stair{messages};
+    StairCalculator stair;
+    int error = 0;  // of the last calculation
 };
 
 struct Example {
@@ -63,7 +60,7 @@ class StairRisersExample : public Stair, public ::testing::WithParamInterface<Ex
 TEST_P(StairRisersExample, FillsTheEmptyBoxAndTheLabel) {
     const Example& row = GetParam();
     calculate(true, row.before);
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(error, 0);
     EXPECT_EQ(risers(), row.after);
     EXPECT_EQ(stair.form().lblRiser, row.label);
     EXPECT_EQ(stair.form().lblTread, "");
@@ -103,21 +100,18 @@ TEST_F(Stair, TreadsExample) {
 
     calculate(false, {"11", "", "120"}, kFirstRun);
     EXPECT_EQ(stair.form().lblTread, "11 Treads @ 10.91\" = 10'0\"");
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(error, 0);
 }
 
 TEST_F(Stair, TwoOrThreeEmptyBoxesChangeNothing) {
     for (const Boxes& boxes : {Boxes{"", "", "100"}, Boxes{"7.5", "", ""}, Boxes{"", "", ""}}) {
         for (const bool side : {true, false}) {
-            FakeMessageDialog localMessages;
-            StairCalculator local(localMessages);
+            StairCalculator local;
             local.form().risersChosen = side;
             (side ? local.form().Text1 : local.form().Text2) = boxes;
-            local.cmdCalculate_Click(kDecimalNone);
-            ASSERT_EQ(localMessages.shown.size(), 1u);
-            EXPECT_EQ(localMessages.shown[0].text, kTwoOfThree);
-            EXPECT_EQ(localMessages.shown[0].title, "Stair Calculator");
-            EXPECT_EQ(localMessages.shown[0].icon, MessageIcon::Exclamation);
+            ASSERT_EQ(local.cmdCalculate_Click(kDecimalNone), errStairTwoOfThree);
+            EXPECT_EQ(stairMessage(errStairTwoOfThree).text, kTwoOfThree);
+            EXPECT_EQ(stairMessage(errStairTwoOfThree).title, "Stair Calculator");
             EXPECT_EQ(side ? local.form().Text1 : local.form().Text2, boxes);
             EXPECT_EQ(local.form().lblRiser, "");
             EXPECT_EQ(local.form().lblTread, "");
@@ -137,7 +131,7 @@ TEST_F(Stair, ABlankIsNotAnEmptyBox) {
 
 TEST_F(Stair, AllFilledRightAfterOpeningRecomputesTheStepButKeepsItsBox) {
     calculate(true, {"7", "16", "100.50"});
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(error, 0);
     EXPECT_EQ(risers(), (Boxes{"7", "16", "100.5"}));
     EXPECT_EQ(stair.form().lblRiser, "16 Risers @ 6.28\" = 100.5");
     EXPECT_DOUBLE_EQ(stair.dblRiserHeight, 6.28125);
@@ -155,7 +149,7 @@ TEST_F(Stair, AllFilledRecomputesWhatTheLastCalculationOnEitherSideComputed) {
     calculate(false, {"10", "12", "1"});
     EXPECT_EQ(treads(), (Boxes{"10", "12", "120"}));
     EXPECT_EQ(stair.form().lblTread, "12 Treads @ 10.00\" = 120");
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(error, 0);
 }
 
 TEST_F(Stair, WhenTheCountIsComputedTheStepBoxKeepsTheMaximum) {
@@ -168,7 +162,7 @@ TEST_F(Stair, WhenTheCountIsComputedTheStepBoxKeepsTheMaximum) {
 TEST_F(Stair, TheOtherSidesTextIsIgnored) {
     stair.form().Text2 = {"junk", "", ""};
     calculate(true, {"7.5", "", "100"});
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(error, 0);
     EXPECT_EQ(stair.form().Text2, (Boxes{"junk", "", ""}));
 }
 
@@ -216,10 +210,10 @@ INSTANTIATE_TEST_SUITE_P(Errors, StairFailure,
 
 TEST_F(Stair, CountsAtTheEdgeOfSixteenBitsAreAccepted) {
     calculate(true, {"", "32767", "32767"});
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(error, 0);
     EXPECT_EQ(risers(), (Boxes{"1.00", "32767", "32767"}));
     calculate(true, {"", "-32768", "32768"});
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(error, 0);
     EXPECT_EQ(risers(), (Boxes{"-1.00", "-32768", "32768"}));
 }
 
@@ -245,7 +239,7 @@ TEST_F(Stair, SwitchingSidesKeepsTextsAndValues) {
     calculate(true, {"7.5", "", "100"});
     stair.form().risersChosen = false;
     stair.form().Text2 = {"11", "", "120"};
-    stair.cmdCalculate_Click(kDecimalNone);
+    EXPECT_EQ(stair.cmdCalculate_Click(kDecimalNone), 0);
     EXPECT_EQ(risers(), (Boxes{"7.5", "14", "100"}));
     EXPECT_EQ(stair.form().lblRiser, "14 Risers @ 7.14\" = 100");
     EXPECT_EQ(stair.intRisers, 14);
@@ -291,7 +285,7 @@ TEST(StairBoxes, TextThatIsNoLengthIsATypeMismatchAndCountsTakeNumbersOnly) {
 
 TEST_F(Stair, TheWorkedFlightInFeetAndInches) {
     calculate(true, {"7.75", "", "8'10-1/2\""}, kFirstRun);
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(error, 0);
     // The box reads as the user wrote it, not 106.5.
     EXPECT_EQ(risers(), (Boxes{"7.75", "14", "8'10-1/2\""}));
     EXPECT_EQ(stair.form().lblRiser, "14 Risers @ 7.61\" = 8'10-1/2\"");
@@ -305,13 +299,22 @@ TEST_F(Stair, TheWorkedFlightInFeetAndInches) {
     // Every later calculation writes the line in the output form of its click.
     calculate(false, {"10", "", "130"});
     EXPECT_EQ(stair.form().lblStringer, "Stringer 168.0543 @ 37.3\u00B0, 2R+T 25.2\": steep");
-    calculate(true, {"7.75", "", "8'10-1/2\""});
-    EXPECT_EQ(risers()[2], "106.5");  // decimal, None: the output form is a plain number
-    // Fractional, None writes 106-1/2, which these boxes read only with its mark.
+    // In any output form the box keeps what was typed.
     calculate(true, {"7.75", "", "8'10-1/2\""},
               {DisplayOptions::Style::Fractional, DisplayOptions::Units::None, 4});
-    EXPECT_EQ(risers()[2], "106-1/2\"");
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(risers()[2], "8'10-1/2\"");
+    EXPECT_EQ(error, 0);
+}
+
+// A box typed with marks keeps its text, which reads back as the value used,
+// so pressing Claculate again, nothing typed, gives the same result.
+TEST_F(Stair, ARepeatedCalculationKeepsTheTypedBoxAndTheResult) {
+    calculate(true, {"", "14", "100.3\""}, kFirstRun);
+    EXPECT_EQ(stair.form().lblRiser, "14 Risers @ 7.16\" = 8'4-5/16\"");
+    EXPECT_EQ(risers()[2], "100.3\"");
+    EXPECT_EQ(stair.cmdCalculate_Click(kFirstRun), 0);
+    EXPECT_EQ(stair.form().lblRiser, "14 Risers @ 7.16\" = 8'4-5/16\"");
+    EXPECT_EQ(risers(), (Boxes{"7.16", "14", "100.3\""}));
 }
 
 TEST_F(Stair, AComputedOrEmptyBoxIsWrittenAsBefore) {
@@ -337,7 +340,7 @@ TEST_F(Stair, TheFlightLineDescribesTheResultsShownAndOnlyThose) {
 TEST_F(Stair, AFlightLineThatCannotBeWrittenIsEmptiedAndReported) {
     calculate(true, {"", "2", "1.7E308"});
     calculate(false, {"", "2", "100"});
-    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    EXPECT_EQ(error, 0);
     EXPECT_NE(stair.form().lblStringer, "");
     calculate(false, {"", "2", "1.7E308"});  // the stringer is beyond the double range
     expectMessage(kTooLarge, "Error");

@@ -55,6 +55,18 @@ TEST_F(StairFromMain, ClosingUnloadsSoTheNextOpeningStartsAfresh) {
     EXPECT_EQ(window->stairWindow()->findChild<QLineEdit*>("Text1_2")->text(), "");
 }
 
+TEST_F(StairFromMain, WithinARunTheButtonOpensTheTabLastUsed) {
+    start();
+    click("cmdStair");
+    EXPECT_EQ(window->stairWindow()->currentTool(), frmStair::Stairs);
+    window->stairWindow()->showTool(frmStair::AreaAndVolume);
+    QTest::mouseClick(window->stairWindow()->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    click("cmdStair");
+    EXPECT_EQ(window->stairWindow()->currentTool(), frmStair::AreaAndVolume);
+    EXPECT_EQ(window->stairWindow()->windowTitle(), "Area and Volume");
+}
+
 TEST_F(StairFromMain, TheOverallDimensionFollowsTheMainWindowsOutputForm) {
     start();
     click("cmdStair");

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 #include <memory>
 
@@ -64,7 +65,7 @@ class StairWindow : public ::testing::Test {
 
 TEST_F(StairWindow, OpensOnTheRisersSideWithEmptyBoxesAndLabels) {
     EXPECT_EQ(window->windowTitle(), "Stair Calculator");
-    EXPECT_EQ(window->size(), QSize(453, 321));
+    EXPECT_EQ(window->size(), QSize(453, 321 + window->findChild<QTabBar*>()->height()));
     EXPECT_TRUE(control<QRadioButton>("optStair_0")->isChecked());
     EXPECT_FALSE(control<QRadioButton>("optStair_1")->isChecked());
     for (const char* name : {"Text1_0", "Text1_1", "Text1_2", "Text2_0", "Text2_1", "Text2_2"}) {
