@@ -14,6 +14,7 @@ void HistoryTape::append(std::string_view text) {
     if (text.empty()) return;
     text_.append(text);
     if (listener_) listener_->tapeAppended(text);
+    changed();
 }
 
 void HistoryTape::replaceLastTwo(std::string_view token) {
@@ -22,11 +23,13 @@ void HistoryTape::replaceLastTwo(std::string_view token) {
     text_.resize(text_.size() - cut);
     text_.append(token);
     if (listener_) listener_->tapeTailReplaced(removed, token);
+    changed();
 }
 
 void HistoryTape::clear() {
     text_.clear();
     if (listener_) listener_->tapeCleared();
+    changed();
 }
 
 void HistoryTape::moveCaretToEnd() {

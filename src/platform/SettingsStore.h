@@ -9,7 +9,8 @@
 namespace plumbrule {
 
 // Named text values kept between runs ("Top", "Left", "ShowOptions", "Output",
-// "Format", "Round", "ListCount", "HistTop", "HistLeft").
+// "Format", "Round", "ListCount", "HistTop", "HistLeft",
+// "KeepTape").
 class SettingsStore {
   public:
     struct Value {

@@ -1,0 +1,200 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The tape kept between runs, on real files in a temporary data folder:
+// restarts of the main window, a damaged kept file, a full disk, a folder that
+// cannot be written and two windows writing at once.
+#include "history/KeptTape.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <atomic>
+#include <csignal>
+#include <thread>
+
+#include "platform/QtDataFiles.h"
+#include "platform/VirtualKey.h"
+#include "support/MainWindowFixture.h"
+
+namespace plumbrule {
+namespace {
+
+void writeTo(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Each test has its own data folder, where the kept tape goes.
+class KeptTapeTest : public testing::MainWindowTest {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(data.isValid());
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        keptPath = QString::fromStdString(frmMain::keptTapePath());
+    }
+
+    // Digits, + - * /, '=' for Enter, 'D' for Delete, typed on the keyboard.
+    void type(const std::string& keys) {
+        for (const char key : keys) {
+            if (key >= '0' && key <= '9') window->Form_KeyDown(vk0 + (key - '0'), 0);
+            if (key == '+') window->Form_KeyDown(vkOemPlus, maskShift);
+            if (key == '-') window->Form_KeyDown(vkOemMinus, 0);
+            if (key == '=') window->Form_KeyDown(vkReturn, 0);
+            if (key == 'D') window->Form_KeyDown(vkDelete, 0);
+        }
+    }
+    std::string tape() const { return window->historyTape().text(); }
+    void restart() {
+        window->close();
+        window.reset();
+        start();
+        QApplication::processEvents();  // the restore runs once the window is up
+    }
+
+    QTemporaryDir data;
+    QString keptPath;
+};
+
+TEST_F(KeptTapeTest, ARestartShowsTheTapeAndTheNextCalculationContinuesIt) {
+    settings.values = {{"Output", "1"}, {"Format", "0"}, {"KeepTape", "1"}};
+    start();
+    type("5+3=DD7-4=");
+    restart();
+    EXPECT_EQ(tape(), "5\r\n+ 3\r\n= 8\r\nclr\r\n\r\n7\r\n- 4\r\n= 3");
+    type("2+2=");
+    EXPECT_EQ(tape(), "5\r\n+ 3\r\n= 8\r\nclr\r\n\r\n7\r\n- 4\r\n= 3\r\n\r\n2\r\n+ 2\r\n= 4");
+    // Ended on the clear mark: the next run goes on after one blank line.
+    type("DD");
+    restart();
+    type("1+1=");
+    EXPECT_TRUE(tape().ends_with("= 4\r\nclr\r\n\r\n1\r\n+ 1\r\n= 2")) << tape();
+    // Clear empties the kept tape too; turning the command off deletes it.
+    window->historyWindow()->mnuClear_Click();
+    restart();
+    EXPECT_EQ(tape(), "");
+    window->keptTape().setEnabled(false);
+    EXPECT_FALSE(QFile::exists(keptPath));
+    EXPECT_EQ(settings.values["KeepTape"], "0");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(KeptTapeTest, WithTheCommandOffNothingIsWritten) {
+    start();
+    type("5+3=");
+    restart();
+    EXPECT_EQ(tape(), "");
+    EXPECT_TRUE(QDir(data.path()).isEmpty());
+}
+
+TEST_F(KeptTapeTest, ADamagedKeptFileIsSetAsideAndReportedOnce) {
+    settings.values = {{"KeepTape", "1"}};
+    const struct {
+        const char* what;
+        std::function<void()> damage;
+    } rows[] = {
+        {"binary", [&] { writeTo(keptPath, QByteArray("5\r\n\0\x89PNG", 8)); }},
+        {"too large", [&] { writeTo(keptPath, "5"), QFile::resize(keptPath, 17 << 20); }},
+        {"a folder", [&] { QDir().mkpath(keptPath); }},
+    };
+    for (const auto& row : rows) {
+        QDir(data.path()).removeRecursively();
+        QDir().mkpath(QFileInfo(keptPath).path());
+        row.damage();
+        const QByteArray before = readFile(keptPath);
+        messages.shown.clear();
+        start();
+        QApplication::processEvents();
+        type("5+3=");
+        window->close();
+        ASSERT_EQ(messages.shown.size(), 1u) << row.what;
+        EXPECT_NE(messages.lastText().find(keptPath.toStdString()), std::string::npos);
+        const QStringList aside = QDir(QFileInfo(keptPath).path()).entryList({"tape.txt.damaged-*"}, QDir::AllEntries);
+        ASSERT_EQ(aside.size(), 1) << row.what;
+        EXPECT_EQ(readFile(QFileInfo(keptPath).path() + "/" + aside[0]), before) << row.what;
+        EXPECT_EQ(readFile(keptPath), "5\r\n+ 3\r\n= 8\r\n") << row.what;
+    }
+}
+
+// Saves the tape as the timer does, under `limit` bytes per file when set.
+void saveUnder(KeptTape& kept, rlim_t limit) {
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = limit;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    kept.save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+}
+
+TEST_F(KeptTapeTest, AFullDiskOrAnUnwritableFolderKeepsTheOldFileAndIsReportedOnce) {
+    QtDataFiles files;
+    HistoryTape tape;
+    const struct {
+        const char* what;
+        std::string path;
+        rlim_t limit;
+    } rows[] = {
+        {"full disk", keptPath.toStdString(), 4096},
+        // A folder below a regular file cannot be made, even by root.
+        {"unwritable folder", data.filePath("plain/tape.txt").toStdString(), RLIM_INFINITY},
+    };
+    writeTo(data.filePath("plain"), {});
+    for (const auto& row : rows) {
+        messages.shown.clear();
+        tape.clear();
+        KeptTape kept(tape, {files, messages, settings, row.path, {}, {}});
+        tape.setChangeObserver([&kept] { kept.tapeChanged(); });
+        kept.setEnabled(true);
+        RecordHistory(tape, "5\r\n+ 3\r\n= 8", 0);
+        kept.save();
+        const QByteArray before = readFile(QString::fromStdString(row.path));
+        for (int key = 0; key < 3; ++key) {
+            RecordHistory(tape, std::string(20000, '5'), 0);
+            saveUnder(kept, row.limit);
+        }
+        EXPECT_EQ(messages.shown.size(), 1u) << row.what;
+        EXPECT_EQ(readFile(QString::fromStdString(row.path)), before) << row.what;
+        // Room again: the whole tape arrives at the next save.
+        kept.save();
+        if (row.limit != RLIM_INFINITY)
+            EXPECT_EQ(readFile(keptPath).size(), tape.text().size() + 2) << row.what;
+        tape.setChangeObserver({});
+    }
+}
+
+TEST_F(KeptTapeTest, TwoWindowsWritingAtOnceNeverTearTheFile) {
+    QtDataFiles files;
+    const std::string path = keptPath.toStdString();
+    const std::string first(300000, '1'), second(200000, '2');
+    std::atomic<bool> done = false;
+    const auto writer = [&](const std::string& bytes) {
+        for (int i = 0; i < 40; ++i) EXPECT_TRUE(files.writeFile(path, bytes).ok);
+    };
+    files.writeFile(path, first);
+    std::thread one(writer, first), two([&] {
+        writer(second);
+        done = true;
+    });
+    int torn = 0;
+    while (!done) {
+        const QByteArray seen = readFile(keptPath);
+        if (seen != QByteArray::fromStdString(first) && seen != QByteArray::fromStdString(second)) ++torn;
+    }
+    one.join();
+    two.join();
+    EXPECT_EQ(torn, 0);
+}
+
+}  // namespace
+}  // namespace plumbrule
