@@ -16,6 +16,7 @@
 #include <csignal>
 #include <thread>
 
+#include "history/frmHistory.h"
 #include "platform/QtDataFiles.h"
 #include "platform/VirtualKey.h"
 #include "support/MainWindowFixture.h"
@@ -96,7 +97,7 @@ TEST_F(KeptTapeTest, WithTheCommandOffNothingIsWritten) {
 }
 
 TEST_F(KeptTapeTest, ADamagedKeptFileIsSetAsideAndReportedOnce) {
-    settings.values = {{"KeepTape", "1"}};
+    settings.values = {{"Output", "1"}, {"Format", "0"}, {"KeepTape", "1"}};
     const struct {
         const char* what;
         std::function<void()> damage;
