@@ -89,15 +89,15 @@ std::string ExportFolder(const ExportFolders& folders) {
 }
 
 ExportOutcome ExportHistory(std::string_view tape, const ExportServices& services) {
-    return exportAs({"Export History List to a File...", "History.txt", "*.txt", ExportFileName,
-                     ExportBytes},
-                    tape, services);
+    return exportAs(
+        {"Export History List to a File...", "History.txt", "*.txt", ExportFileName, ExportBytes},
+        tape, services);
 }
 
 ExportOutcome ExportHistoryCsv(std::string_view tape, const ExportServices& services) {
-    return exportAs({"Export History for a Spreadsheet", "History.csv", "*.csv", CsvFileName,
-                     CsvBytes},
-                    tape, services);
+    return exportAs(
+        {"Export History for a Spreadsheet", "History.csv", "*.csv", CsvFileName, CsvBytes}, tape,
+        services);
 }
 
 }  // namespace plumbrule

@@ -93,8 +93,8 @@ void KeptTape::setAside() {
     for (int n = 2; services_.files.exists(aside) && n < 1000; ++n)
         aside = KeptAsideName(services_.path, date) + "-" + std::to_string(n);
     if (services_.files.renameFile(services_.path, aside)) {
-        report("The kept history tape " + services_.path + " could not be read, so it was kept as " +
-               aside + " and the tape starts empty.");
+        report("The kept history tape " + services_.path +
+               " could not be read, so it was kept as " + aside + " and the tape starts empty.");
         return;
     }
     writable_ = false;

@@ -39,7 +39,7 @@ class KeptTape {
         DataFiles& files;
         MessageDialog& messages;
         SettingsStore& settings;
-        std::string path;                      // the kept file
+        std::string path;                       // the kept file
         std::function<std::string()> dateText;  // "2026-12-07-194512", for a file set aside
         std::function<void()> scheduleSave;     // save() about a second from now
         std::size_t sizeLimit = defaultSizeLimit;
@@ -79,7 +79,7 @@ class KeptTape {
     bool restoring_ = false;
     bool dirty_ = false;
     bool scheduled_ = false;
-    bool writable_ = true;         // false while a damaged file could not be set aside
+    bool writable_ = true;          // false while a damaged file could not be set aside
     bool failureReported_ = false;  // the last save failed and the user knows
 };
 

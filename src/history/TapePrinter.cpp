@@ -29,17 +29,21 @@ bool PrintTape(std::string_view tape, QPrinter& printer, const QString& date) {
     const QSizeF area = printer.pageRect(QPrinter::DevicePixel).size();
     const double advance = metrics.horizontalAdvance(QLatin1Char('M'));
     const double lineHeight = metrics.lineSpacing();
-    const auto columns = static_cast<std::size_t>(std::max(1.0, std::floor(area.width() / advance)));
-    const auto rows = static_cast<std::size_t>(std::max(3.0, std::floor(area.height() / lineHeight)));
+    const auto columns =
+        static_cast<std::size_t>(std::max(1.0, std::floor(area.width() / advance)));
+    const auto rows =
+        static_cast<std::size_t>(std::max(3.0, std::floor(area.height() / lineHeight)));
 
     const std::vector<PrintedPage> pages = PrintPages(tape, columns, rows - 2);
     for (std::size_t page = 0; page < pages.size(); ++page) {
         if (page > 0 && !printer.newPage()) return false;
-        const QString heading = QString::fromStdString(PrintHeading(date.toStdString(), page + 1, pages.size()));
+        const QString heading =
+            QString::fromStdString(PrintHeading(date.toStdString(), page + 1, pages.size()));
         painter.drawText(QPointF(0, metrics.ascent()), heading);
         double baseline = 2 * lineHeight + metrics.ascent();
         for (const std::string& line : pages[page]) {
-            painter.drawText(QPointF(0, baseline), QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+            painter.drawText(QPointF(0, baseline),
+                             QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
             baseline += lineHeight;
         }
     }

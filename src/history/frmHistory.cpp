@@ -6,9 +6,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QDate>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>

@@ -119,7 +119,9 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
     keepTimer_->setInterval(1000);
     connect(keepTimer_, &QTimer::timeout, this, [this] { kept_->save(); });
     const auto dateText = [] {
-        return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")).toStdString();
+        return QDateTime::currentDateTime()
+            .toString(QStringLiteral("yyyy-MM-dd-HHmmss"))
+            .toStdString();
     };
     kept_ = std::make_unique<KeptTape>(
         tape_, KeptTape::Services{dataFiles_, messages_, settings_, keptTapePath(), dateText,

@@ -35,7 +35,8 @@ DataFiles::ReadResult QtDataFiles::readFile(const std::string& path, std::size_t
 
 FileWriter::Result QtDataFiles::writeFile(const std::string& path, std::string_view bytes) {
     const QString folder = QFileInfo(qt(path)).absolutePath();
-    if (!QDir().mkpath(folder)) return {false, "The folder " + folder.toStdString() + " could not be made."};
+    if (!QDir().mkpath(folder))
+        return {false, "The folder " + folder.toStdString() + " could not be made."};
     return writer_.writeFile(path, bytes);
 }
 

@@ -30,7 +30,8 @@ std::string readByPython(const std::string& bytes) {
         "for n, row in enumerate(rows):\n"
         "    for cell in row[2:] if n else []:\n"
         "        cell and float(cell)\n"
-        "    print('|'.join(row))\" " + path.string();
+        "    print('|'.join(row))\" " +
+        path.string();
     std::string out;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char chunk[256];

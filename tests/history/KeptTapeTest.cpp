@@ -7,9 +7,9 @@
 // cannot be written and two windows writing at once.
 #include "history/KeptTape.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <sys/resource.h>
 #include <atomic>
@@ -118,7 +118,8 @@ TEST_F(KeptTapeTest, ADamagedKeptFileIsSetAsideAndReportedOnce) {
         window->close();
         ASSERT_EQ(messages.shown.size(), 1u) << row.what;
         EXPECT_NE(messages.lastText().find(keptPath.toStdString()), std::string::npos);
-        const QStringList aside = QDir(QFileInfo(keptPath).path()).entryList({"tape.txt.damaged-*"}, QDir::AllEntries);
+        const QStringList aside =
+            QDir(QFileInfo(keptPath).path()).entryList({"tape.txt.damaged-*"}, QDir::AllEntries);
         ASSERT_EQ(aside.size(), 1) << row.what;
         EXPECT_EQ(readFile(QFileInfo(keptPath).path() + "/" + aside[0]), before) << row.what;
         EXPECT_EQ(readFile(keptPath), "5\r\n+ 3\r\n= 8\r\n") << row.what;
@@ -190,7 +191,8 @@ TEST_F(KeptTapeTest, TwoWindowsWritingAtOnceNeverTearTheFile) {
     int torn = 0;
     while (!done) {
         const QByteArray seen = readFile(keptPath);
-        if (seen != QByteArray::fromStdString(first) && seen != QByteArray::fromStdString(second)) ++torn;
+        if (seen != QByteArray::fromStdString(first) && seen != QByteArray::fromStdString(second))
+            ++torn;
     }
     one.join();
     two.join();

@@ -83,9 +83,10 @@ TEST_F(frmHistoryTest, HasItsDocumentedControlsAndLook) {
     QStringList items;
     for (const QAction* item : mnuFile->actions())
         items << (item->isSeparator() ? "-" : item->objectName() + " " + item->text());
-    EXPECT_EQ(items, QStringList({"mnuExport Export to File...",
-                                  "mnuExportCsv Export for Spreadsheet...", "mnuPrint Print...", "-",
-                                  "mnuKeepTape Keep Tape Between Runs", "-", "mnuClose Close"}));
+    EXPECT_EQ(items,
+              QStringList({"mnuExport Export to File...", "mnuExportCsv Export for Spreadsheet...",
+                           "mnuPrint Print...", "-", "mnuKeepTape Keep Tape Between Runs", "-",
+                           "mnuClose Close"}));
     EXPECT_TRUE(action("mnuKeepTape")->isCheckable());
     ASSERT_NE(action("mnuClear"), nullptr);
     EXPECT_EQ(action("mnuClear")->text(), "Clear");
@@ -326,7 +327,8 @@ TEST_F(frmHistoryTest, PrintsEveryLineOfALongTapeWithAHeadingOnEachPage) {
         at = text.indexOf(QString("+ %1\n").arg(n), at);
         ASSERT_GE(at, 0) << n;
     }
-    EXPECT_EQ(QString(text).remove(QRegularExpression("\\s")).count(QString::fromStdString(longLine)), 1);
+    EXPECT_EQ(
+        QString(text).remove(QRegularExpression("\\s")).count(QString::fromStdString(longLine)), 1);
     EXPECT_TRUE(messages.shown.empty());
 }
 
