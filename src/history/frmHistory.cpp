@@ -222,7 +222,7 @@ void frmHistory::mnuExportCsv_Click() {
 void frmHistory::mnuPrint_Click() {
     QtPrintDialog desktopDialog;
     PrintDialog& dialog = services_.printDialog ? *services_.printDialog : desktopDialog;
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Plumbrule history"));
     if (!dialog.askPrinter(printer, this)) return;
     const QString date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
