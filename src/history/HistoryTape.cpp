@@ -5,6 +5,7 @@
 #include "history/HistoryTape.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/Evaluator.h"
 
@@ -29,6 +30,15 @@ void HistoryTape::replaceLastTwo(std::string_view token) {
 void HistoryTape::clear() {
     text_.clear();
     if (listener_) listener_->tapeCleared();
+    changed();
+}
+
+void HistoryTape::replaceAll(std::string text) {
+    text_ = std::move(text);
+    if (listener_) {
+        listener_->tapeCleared();
+        listener_->tapeAppended(text_);
+    }
     changed();
 }
 

@@ -57,6 +57,10 @@ class HistoryTape {
     // The Clear menu command.
     void clear();
 
+    // The whole tape becomes `text` (a kept tape read back), taken over
+    // without a copy.
+    void replaceAll(std::string text);
+
     // Passes the keyboard's "caret to the end" on to the view.
     void moveCaretToEnd();
 

@@ -20,22 +20,36 @@ constexpr char settingName[] = "KeepTape";
 
 }  // namespace
 
-std::optional<std::string> KeptTapeText(std::string_view bytes) {
-    std::string text;
-    text.reserve(bytes.size());
+// A file this program wrote needs no new line breaks: it is checked and
+// trimmed where it lies, so a long tape is never held twice.
+std::optional<std::string> KeptTapeText(std::string bytes) {
+    bool onlyCrLf = true;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            text += CRLF;
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        } else if (c >= ' ' && c <= '~') {
-            text += c;
-        } else {
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            ++i;
+        } else if (c == '\r' || c == '\n') {
+            onlyCrLf = false;
+        } else if (c < ' ' || c > '~') {
             return std::nullopt;
         }
     }
-    while (text.size() >= CRLF.size() && text.ends_with(CRLF)) text.resize(text.size() - 2);
-    return text;
+    if (!onlyCrLf) {
+        std::string text;
+        text.reserve(bytes.size() + bytes.size() / 8);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            const char c = bytes[i];
+            if (c != '\r' && c != '\n') {
+                text += c;
+                continue;
+            }
+            text += CRLF;
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        }
+        bytes = std::move(text);
+    }
+    while (bytes.ends_with(CRLF)) bytes.resize(bytes.size() - CRLF.size());
+    return bytes;
 }
 
 std::string KeptAsideName(const std::string& path, const std::string& date) {
@@ -69,18 +83,16 @@ void KeptTape::restore() {
     restored_ = true;
     if (!enabled_) return;
     using Status = DataFiles::ReadResult::Status;
-    const DataFiles::ReadResult read =
-        services_.files.readFile(services_.path, services_.sizeLimit);
+    DataFiles::ReadResult read = services_.files.readFile(services_.path, services_.sizeLimit);
     if (read.status == Status::Missing) return;
-    const std::optional<std::string> text =
-        read.status == Status::Read ? KeptTapeText(read.bytes) : std::nullopt;
+    std::optional<std::string> text =
+        read.status == Status::Read ? KeptTapeText(std::move(read.bytes)) : std::nullopt;
     if (!text) {
         setAside();
         return;
     }
     restoring_ = true;
-    tape_.clear();
-    tape_.append(*text);
+    tape_.replaceAll(std::move(*text));
     restoring_ = false;
 }
 

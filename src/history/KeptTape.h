@@ -88,7 +88,7 @@ class KeptTape {
 // whatever their form; those at the end are dropped.
 //   "5\r\n+ 3\r\n= 8\r\n" -> "5\r\n+ 3\r\n= 8"      "5\n+ 3\n" -> "5\r\n+ 3"
 //   "clr\r\n\r\n\r\n" -> "clr"                      "PK\x03\x04..." -> none
-std::optional<std::string> KeptTapeText(std::string_view bytes);
+std::optional<std::string> KeptTapeText(std::string bytes);
 
 // Where a damaged kept file is set aside:
 //   KeptAsideName("/d/tape.txt", "2026-12-07-194512") -> "/d/tape.txt.damaged-2026-12-07-194512"

@@ -87,7 +87,11 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     connect(Text1_->verticalScrollBar(), &QScrollBar::valueChanged, this, moved);
     connect(Text1_->horizontalScrollBar(), &QScrollBar::valueChanged, this, moved);
 
-    renderWholeTape();
+    constexpr std::size_t longTape = 64 * 1024;
+    if (tape_.text().size() > longTape)
+        drawWhenShown_ = true;
+    else
+        renderWholeTape();
     tape_.setListener(this);
 }
 
@@ -194,6 +198,7 @@ void frmHistory::resizeEvent(QResizeEvent* event) {
 void frmHistory::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (loaded_) shownSinceLoad_ = true;
+    if (drawWhenShown_) renderWholeTape();
     caretAtEndInView_ = false;
     Form_Resize();
 }
@@ -243,12 +248,15 @@ void frmHistory::mnuClear_Click() {
 }
 
 void frmHistory::renderWholeTape() {
+    drawWhenShown_ = false;
     caretAtEndInView_ = false;
-    Text1_->setPlainText(widgetText(tape_.text()));
+    // Through the document: half the time of the text box's own setPlainText.
+    Text1_->document()->setPlainText(widgetText(tape_.text()));
     Text1_->moveCursor(QTextCursor::End);
 }
 
 void frmHistory::tapeAppended(std::string_view text) {
+    if (drawWhenShown_) return;
     caretAtEndInView_ = false;
     QTextCursor end(Text1_->document());
     end.movePosition(QTextCursor::End);
@@ -256,6 +264,7 @@ void frmHistory::tapeAppended(std::string_view text) {
 }
 
 void frmHistory::tapeTailReplaced(std::string_view removed, std::string_view text) {
+    if (drawWhenShown_) return;
     // Taking off the LF of a CR LF would leave a lone CR that Text1 cannot
     // show apart from a line break: draw the whole tape again instead.
     const std::string& now = tape_.text();
@@ -273,12 +282,13 @@ void frmHistory::tapeTailReplaced(std::string_view removed, std::string_view tex
 }
 
 void frmHistory::tapeCleared() {
+    drawWhenShown_ = false;
     caretAtEndInView_ = false;
     Text1_->clear();
 }
 
 void frmHistory::tapeCaretToEnd() {
-    if (caretAtEndInView_) return;
+    if (caretAtEndInView_ || drawWhenShown_) return;
     Text1_->moveCursor(QTextCursor::End);
     caretAtEndInView_ = true;
 }

@@ -94,6 +94,11 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
     // since: moving it there again (every key does) can be skipped, so a key
     // costs the same whatever the length of the tape.
     bool caretAtEndInView_ = false;
+    // A long tape (a kept one read back) is drawn when the window is first
+    // shown, not when a key loads it hidden: drawing it costs a second or
+    // more, which the first key must not wait for. Until then Text1 ignores
+    // the tape's changes and draws it whole when shown.
+    bool drawWhenShown_ = false;
 };
 
 }  // namespace plumbrule

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 namespace plumbrule {
 
@@ -27,10 +28,12 @@ DataFiles::ReadResult QtDataFiles::readFile(const std::string& path, std::size_t
     if (static_cast<std::size_t>(info.size()) > limit) return {ReadResult::Status::TooLarge, {}};
     QFile file(qt(path));
     if (!file.open(QIODevice::ReadOnly)) return {ReadResult::Status::Unreadable, {}};
-    const QByteArray bytes = file.read(static_cast<qint64>(limit) + 1);
-    if (file.error() != QFileDevice::NoError) return {ReadResult::Status::Unreadable, {}};
-    if (static_cast<std::size_t>(bytes.size()) > limit) return {ReadResult::Status::TooLarge, {}};
-    return {ReadResult::Status::Read, bytes.toStdString()};
+    // Read straight into the text that becomes the tape: one copy in memory.
+    std::string bytes(static_cast<std::size_t>(info.size()), '\0');
+    const qint64 got = file.read(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (got < 0) return {ReadResult::Status::Unreadable, {}};
+    bytes.resize(static_cast<std::size_t>(got));
+    return {ReadResult::Status::Read, std::move(bytes)};
 }
 
 FileWriter::Result QtDataFiles::writeFile(const std::string& path, std::string_view bytes) {

@@ -169,8 +169,9 @@ TEST_F(KeptTapeTest, AFullDiskOrAnUnwritableFolderKeepsTheOldFileAndIsReportedOn
         EXPECT_EQ(readFile(QString::fromStdString(row.path)), before) << row.what;
         // Room again: the whole tape arrives at the next save.
         kept.save();
-        if (row.limit != RLIM_INFINITY)
+        if (row.limit != RLIM_INFINITY) {
             EXPECT_EQ(readFile(keptPath).size(), tape.text().size() + 2) << row.what;
+        }
         tape.setChangeObserver({});
     }
 }

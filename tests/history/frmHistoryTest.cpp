@@ -116,6 +116,15 @@ TEST_F(frmHistoryTest, AWindowOpenedLaterShowsTheTapeSoFar) {
     EXPECT_EQ(tapeOf(window->findChild<QPlainTextEdit*>("Text1")), "5\r\n+ ");
 }
 
+TEST_F(frmHistoryTest, ALongTapeReadBackIsDrawnWhenShownThenFollowed) {
+    tape.replaceAll(std::string(100000, '5'));
+    frmHistory fresh(tape, {settings, dialog, writer, messages});
+    RecordHistory(tape, "\r\n+ ", 1);  // a key loads it hidden: nothing drawn yet
+    fresh.show();
+    RecordHistory(tape, "ChangeOp", 2);
+    EXPECT_EQ(tapeOf(fresh.textBox()), tape.text());
+}
+
 TEST_F(frmHistoryTest, ClearEmptiesTheTapeAndCloseKeepsIt) {
     RecordHistory(tape, "5\r\n+ ", 1);
     window->load();
