@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "history/HistoryExport.h"
 #include "history/HistoryPrint.h"
 #include "history/KeptTape.h"
 
@@ -61,17 +60,7 @@ TEST(HistoryCsv, ASpreadsheetReadsEveryLineWithItsNumbers) {
               "/|3|3|76.2\n"
               "=|3.33333333333333|3.333333|84.7\n"
               "/|||\n");
-    // RFC 4180 on the bytes themselves: quotes doubled, CR LF after every row.
-    EXPECT_EQ(CsvBytes("5'3-1/2\""),
-              "Operator,Shown,Inches,Millimetres\r\n,\"5'3-1/2\"\"\",63.5,1612.9\r\n");
     EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
-}
-
-TEST(HistoryCsv, CsvIsAddedOnlyToANameWithoutExtension) {
-    EXPECT_EQ(CsvFileName("/tmp/History"), "/tmp/History.csv");
-    EXPECT_EQ(CsvFileName("/tmp/day.CSV"), "/tmp/day.CSV");
-    EXPECT_EQ(CsvFileName("/tmp/day.txt"), "/tmp/day.txt");
-    EXPECT_EQ(CsvFileName("/tmp/plans.v2/.tape"), "/tmp/plans.v2/.tape.csv");
 }
 
 TEST(HistoryPrint, EveryLineIsPrintedWholeOverAsManyLinesAsItNeeds) {
@@ -82,27 +71,16 @@ TEST(HistoryPrint, EveryLineIsPrintedWholeOverAsManyLinesAsItNeeds) {
               "Plumbrule history   7 December 2026   Page 2 of 3");
 }
 
-struct KeptRow {
-    const char* what;
-    std::string bytes;
-    std::optional<std::string> tape;
-};
-
-class KeptFileReading : public ::testing::TestWithParam<KeptRow> {};
-
-TEST_P(KeptFileReading, GivesTheTapeOrNothing) {
-    EXPECT_EQ(KeptTapeText(GetParam().bytes), GetParam().tape) << GetParam().what;
+TEST(KeptTape, AKeptFileGivesTheTapeOrNothing) {
+    const std::pair<std::string, std::optional<std::string>> rows[] = {
+        {"5\r\n+ 3\r\n= 8\r\n", "5\r\n+ 3\r\n= 8"},  // as exported
+        {"= 8\r\nclr\r\n\r\n\r\n", "= 8\r\nclr"},    // after a clear
+        {"5\n+ 3\r= 8", "5\r\n+ 3\r\n= 8"},          // edited elsewhere
+        {std::string("5\r\n\0", 4), std::nullopt},
+        {"5\xc2\xbd", std::nullopt},
+        {"5\t", std::nullopt}};
+    for (const auto& [bytes, tape] : rows) EXPECT_EQ(KeptTapeText(bytes), tape) << bytes;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, KeptFileReading,
-    ::testing::Values(KeptRow{"export", "5\r\n+ 3\r\n= 8\r\n", "5\r\n+ 3\r\n= 8"},
-                      KeptRow{"after a clear", "= 8\r\nclr\r\n\r\n\r\n", "= 8\r\nclr"},
-                      KeptRow{"edited elsewhere", "5\n+ 3\r= 8", "5\r\n+ 3\r\n= 8"},
-                      KeptRow{"empty tape", "\r\n", ""},
-                      KeptRow{"a zero byte", std::string("5\r\n\0", 4), std::nullopt},
-                      KeptRow{"not ASCII", "5\xc2\xbd", std::nullopt},
-                      KeptRow{"a tab", "5\t", std::nullopt}));
 
 }  // namespace
 }  // namespace plumbrule

@@ -292,7 +292,7 @@ TEST_F(frmHistoryExport, AWriteThatFailsHalfwayLeavesTheOldFileIntact) {
 
 TEST_F(frmHistoryExport, ExportsForASpreadsheetWithCsvAdded) {
     RecordHistory(tape, "5'3-1/2\"\r\n+ ", 0);
-    dialog.answer = folder.filePath("History").toStdString();
+    dialog.answer = folder.filePath("History").toStdString();  // .csv added, quotes doubled
     action("mnuExportCsv")->trigger();
     EXPECT_EQ(dialog.asked.at(0).fileName, "History.csv");
     EXPECT_EQ(readFile(folder.filePath("History.csv")),
