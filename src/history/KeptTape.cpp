@@ -65,7 +65,9 @@ void KeptTape::readSetting() {
 
 void KeptTape::setEnabled(bool on) {
     enabled_ = on;
+    // Written at once: after a crash the next start must still read the kept tape.
     services_.settings.WriteValue(settingName, on ? "1" : "0");
+    services_.settings.sync();
     failureReported_ = false;
     if (on) {
         dirty_ = true;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -19,6 +20,7 @@
 
 #include "history/frmHistory.h"
 #include "platform/QtDataFiles.h"
+#include "platform/QtSettingsStore.h"
 #include "platform/VirtualKey.h"
 #include "support/MainWindowFixture.h"
 
@@ -154,6 +156,15 @@ TEST_F(KeptTapeTest, AFullDiskOrAnUnwritableFolderKeepsTheOldFileAndIsReportedOn
         EXPECT_EQ(readFile(path).size(), limit == 4096 ? 60002 : 9);  // "<missing>"
         tape.setChangeObserver({});
     }
+}
+
+TEST_F(KeptTapeTest, TheChoiceIsInTheSettingsFileAtOnceNotOnlyAtAQuietEnd) {
+    QtDataFiles files;
+    HistoryTape tape;
+    QtSettingsStore store(data.filePath("Plumbrule.conf"));
+    KeptTape(tape, {files, messages, store, keptPath.toStdString(), {}, {}}).setEnabled(true);
+    EXPECT_EQ(QSettings(data.filePath("Plumbrule.conf"), QSettings::NativeFormat).value("KeepTape"),
+              "1");
 }
 
 TEST_F(KeptTapeTest, TwoWindowsWritingAtOnceNeverTearTheFile) {
