@@ -11,14 +11,16 @@
 # private Xvfb without a window manager, each start with a fresh empty HOME and
 # XDG folders and a clean environment, so no saved settings and no desktop
 # theme. All of it is built with the project (bench/startup/).
-#   bench/startup.sh [-n ROUNDS] [-b BUILD_DIR]     (default 15 rounds, build)
+#   bench/startup.sh [-n ROUNDS] [-b BUILD_DIR] [-k]   (default 15 rounds, build)
+# -k: Plumbrule starts with Keep Tape Between Runs on and a kept tape of 2 MB.
 # Target: Plumbrule's medians within 1.25x of floor_panel's, time and memory.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 runs=15
 build="$here/build"
-while getopts "n:b:" o; do
-  case $o in n) runs=$OPTARG ;; b) build=$OPTARG ;; *) exit 1 ;; esac
+kept=
+while getopts "n:b:k" o; do
+  case $o in n) runs=$OPTARG ;; b) build=$OPTARG ;; k) kept=1 ;; *) exit 1 ;; esac
 done
 
 PLUMBRULE_TARGETS="plumbrule floor_panel floor_label mapwait" \
@@ -35,6 +37,9 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+if [ -n "$kept" ]; then
+  yes $'12\r\n+ 345\r\n= 357\r' | head -c 2000000 >"$work/tape.txt" || true
+fi
 
 # A private X server on the first free display from :77.
 for ((n = 77; n < 200; n++)); do
@@ -60,6 +65,11 @@ one() { # program -> "ms rss_kb" or nothing
   home=$(mktemp -d "$work/home.XXXXXX")
   mkdir -p "$home/.config" "$home/.cache" "$home/.local/share" "$home/.local/state" "$home/run"
   chmod 700 "$home/run"
+  if [ -n "$kept" ] && [ "$1" = "${programs[0]}" ]; then
+    mkdir -p "$home/.local/share/Plumbrite/Plumbrule" "$home/.config/Plumbrite"
+    cp "$work/tape.txt" "$home/.local/share/Plumbrite/Plumbrule/tape.txt"
+    printf '[General]\nKeepTape=1\n' >"$home/.config/Plumbrite/Plumbrule.conf"
+  fi
   env -i PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$display" \
     HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
     XDG_DATA_HOME="$home/.local/share" XDG_STATE_HOME="$home/.local/state" \

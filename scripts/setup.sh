@@ -29,6 +29,8 @@ test_packages=(
   clang libclang-rt-dev
   desktop-file-utils appstream dpkg-dev file lintian reuse clang-format
   librsvg2-bin
+  # The printed history tape, read back from Qt's PDF output.
+  poppler-utils
   # The end-to-end tier: a window manager, a session bus and the
   # accessibility stack on a private X server, driven from Python.
   xdotool openbox dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0

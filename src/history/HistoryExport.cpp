@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "history/HistoryCsv.h"
 #include "history/HistoryTape.h"
 #include "platform/FileWriter.h"
 #include "platform/MessageDialog.h"
@@ -23,14 +24,56 @@ std::string lowerCase(std::string_view text) {
     return lower;
 }
 
+std::string_view lastComponent(std::string_view path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// One kind of export: what the dialog proposes, how the chosen name is
+// completed, and the bytes.
+struct ExportKind {
+    const char* title;
+    const char* proposedName;
+    const char* filter;
+    std::string (*fileName)(std::string_view chosen);
+    std::string (*bytes)(std::string_view tape);
+};
+
+ExportOutcome exportAs(const ExportKind& kind, std::string_view tape,
+                       const ExportServices& services) {
+    const std::string chosen =
+        services.dialog.askFileName({kind.title, services.folder, kind.proposedName, kind.filter});
+    if (chosen.empty()) return ExportOutcome::Cancelled;
+
+    const std::string path = kind.fileName(chosen);
+    if (path != chosen && services.fileExists && services.fileExists(path)) {
+        const std::string name(lastComponent(path));
+        if (!services.messages.askYesNo(name + " already exists.\nDo you want to replace it?",
+                                        MessageIcon::Exclamation, kind.title))
+            return ExportOutcome::Cancelled;
+    }
+    const FileWriter::Result result = services.writer.writeFile(path, kind.bytes(tape));
+    if (result.ok) return ExportOutcome::Written;
+
+    std::string message = "The history could not be exported to " + path + ".";
+    if (!result.error.empty()) message += "\n" + result.error;
+    services.messages.show(message, MessageIcon::Exclamation);
+    return ExportOutcome::Failed;
+}
+
 }  // namespace
 
 std::string ExportFileName(std::string_view chosen) {
-    const std::size_t slash = chosen.find_last_of("/\\");
-    const std::string_view fileName =
-        slash == std::string_view::npos ? chosen : chosen.substr(slash + 1);
     std::string name(chosen);
-    if (lowerCase(fileName).find(".txt") == std::string::npos) name += ".txt";
+    if (lowerCase(lastComponent(chosen)).find(".txt") == std::string::npos) name += ".txt";
+    return name;
+}
+
+std::string CsvFileName(std::string_view chosen) {
+    const std::string_view fileName = lastComponent(chosen);
+    const std::size_t dot = fileName.rfind('.');
+    std::string name(chosen);
+    if (dot == std::string_view::npos || dot == 0) name += ".csv";
     return name;
 }
 
@@ -46,26 +89,15 @@ std::string ExportFolder(const ExportFolders& folders) {
 }
 
 ExportOutcome ExportHistory(std::string_view tape, const ExportServices& services) {
-    constexpr const char* title = "Export History List to a File...";
-    const std::string chosen =
-        services.dialog.askFileName({title, services.folder, "History.txt", "*.txt"});
-    if (chosen.empty()) return ExportOutcome::Cancelled;
+    return exportAs(
+        {"Export History List to a File...", "History.txt", "*.txt", ExportFileName, ExportBytes},
+        tape, services);
+}
 
-    const std::string path = ExportFileName(chosen);
-    if (path != chosen && services.fileExists && services.fileExists(path)) {
-        const std::size_t slash = path.find_last_of("/\\");
-        const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-        if (!services.messages.askYesNo(name + " already exists.\nDo you want to replace it?",
-                                        MessageIcon::Exclamation, title))
-            return ExportOutcome::Cancelled;
-    }
-    const FileWriter::Result result = services.writer.writeFile(path, ExportBytes(tape));
-    if (result.ok) return ExportOutcome::Written;
-
-    std::string message = "The history could not be exported to " + path + ".";
-    if (!result.error.empty()) message += "\n" + result.error;
-    services.messages.show(message, MessageIcon::Exclamation);
-    return ExportOutcome::Failed;
+ExportOutcome ExportHistoryCsv(std::string_view tape, const ExportServices& services) {
+    return exportAs(
+        {"Export History for a Spreadsheet", "History.csv", "*.csv", CsvFileName, CsvBytes}, tape,
+        services);
 }
 
 }  // namespace plumbrule

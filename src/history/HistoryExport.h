@@ -48,11 +48,21 @@ std::string ExportFileName(std::string_view chosen);
 //   "5\r\n+ 3" -> "5\r\n+ 3\r\n"        "" -> "\r\n"
 std::string ExportBytes(std::string_view tape);
 
+// The name the spreadsheet export writes to: ".csv" is added when the file
+// name has no extension at all (a leading dot does not make one).
+//   "/home/a/History" -> "/home/a/History.csv"   "/home/a/day.CSV" -> unchanged
+//   "/home/a/plans.v2/History" -> "/home/a/plans.v2/History.csv"
+std::string CsvFileName(std::string_view chosen);
+
 // mnuExport_Click: asks for a name, then writes the tape atomically.
 // Cancel writes nothing and says nothing; a failed write is reported in a
 // message box and leaves any existing file as it was. When ".txt" was added
 // to the chosen name and a file of that name exists, the dialog never asked
 // about it: the export asks before replacing it, and No writes nothing.
 ExportOutcome ExportHistory(std::string_view tape, const ExportServices& services);
+
+// mnuExportCsv_Click: the same steps, for the spreadsheet file (CsvBytes,
+// proposed name "History.csv"), with the same questions and failure messages.
+ExportOutcome ExportHistoryCsv(std::string_view tape, const ExportServices& services);
 
 }  // namespace plumbrule

@@ -5,6 +5,7 @@
 #include "history/HistoryTape.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/Evaluator.h"
 
@@ -14,6 +15,7 @@ void HistoryTape::append(std::string_view text) {
     if (text.empty()) return;
     text_.append(text);
     if (listener_) listener_->tapeAppended(text);
+    changed();
 }
 
 void HistoryTape::replaceLastTwo(std::string_view token) {
@@ -22,11 +24,22 @@ void HistoryTape::replaceLastTwo(std::string_view token) {
     text_.resize(text_.size() - cut);
     text_.append(token);
     if (listener_) listener_->tapeTailReplaced(removed, token);
+    changed();
 }
 
 void HistoryTape::clear() {
     text_.clear();
     if (listener_) listener_->tapeCleared();
+    changed();
+}
+
+void HistoryTape::replaceAll(std::string text) {
+    text_ = std::move(text);
+    if (listener_) {
+        listener_->tapeCleared();
+        listener_->tapeAppended(text_);
+    }
+    changed();
 }
 
 void HistoryTape::moveCaretToEnd() {

@@ -6,8 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // The history tape: a plain-text record of the calculations typed on the
 // keyboard. Lines are separated by CR LF; the last line normally has no line
@@ -42,6 +44,8 @@ class HistoryTape {
 
     // One listener at a time (the history window while it is loaded), or none.
     void setListener(HistoryTapeListener* listener) { listener_ = listener; }
+    // Called after every change, whoever listens: the kept tape's saving.
+    void setChangeObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
     // append("+ ") on "5\r\n" -> "5\r\n+ "
     void append(std::string_view text);
@@ -53,12 +57,20 @@ class HistoryTape {
     // The Clear menu command.
     void clear();
 
+    // The whole tape becomes `text` (a kept tape read back), taken over
+    // without a copy.
+    void replaceAll(std::string text);
+
     // Passes the keyboard's "caret to the end" on to the view.
     void moveCaretToEnd();
 
   private:
     std::string text_;
     HistoryTapeListener* listener_ = nullptr;
+    std::function<void()> observer_;
+    void changed() const {
+        if (observer_) observer_();
+    }
 };
 
 // The operator token of a pending-operation code: 1 "+ ", 2 "- ", 3 "* ",

@@ -6,10 +6,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextCursor>
@@ -17,9 +20,12 @@
 #include "entry/AccessibleNames.h"
 #include "history/HistoryExport.h"
 #include "history/HistoryPlacement.h"
+#include "history/KeptTape.h"
+#include "history/TapePrinter.h"
 #include "platform/AccessibleIds.h"
 #include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
+#include "platform/QtPrintDialog.h"
 #include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
@@ -81,7 +87,11 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     connect(Text1_->verticalScrollBar(), &QScrollBar::valueChanged, this, moved);
     connect(Text1_->horizontalScrollBar(), &QScrollBar::valueChanged, this, moved);
 
-    renderWholeTape();
+    constexpr std::size_t longTape = 64 * 1024;
+    if (tape_.text().size() > longTape)
+        drawWhenShown_ = true;
+    else
+        renderWholeTape();
     tape_.setListener(this);
 }
 
@@ -94,6 +104,18 @@ void frmHistory::buildMenus() {
     mnuFile->setObjectName("mnuFile");
     QAction* mnuExport = mnuFile->addAction("Export to File...");
     mnuExport->setObjectName("mnuExport");
+    QAction* mnuExportCsv = mnuFile->addAction("Export for Spreadsheet...");
+    mnuExportCsv->setObjectName("mnuExportCsv");
+    QAction* mnuPrint = mnuFile->addAction("Print...");
+    mnuPrint->setObjectName("mnuPrint");
+    mnuFile->addSeparator()->setObjectName("Space2");
+    mnuKeepTape_ = mnuFile->addAction("Keep Tape Between Runs");
+    mnuKeepTape_->setObjectName("mnuKeepTape");
+    mnuKeepTape_->setCheckable(true);
+    mnuKeepTape_->setChecked(services_.kept && services_.kept->enabled());
+    mnuKeepTape_->setEnabled(services_.kept != nullptr);
+    // A screen reader says a command by its caption (and the keep command's
+    // check state): the captions name what each command does.
     QAction* Space1 = mnuFile->addSeparator();
     Space1->setObjectName("Space1");
     QAction* mnuClose = mnuFile->addAction("Close");
@@ -103,6 +125,9 @@ void frmHistory::buildMenus() {
     mnuClear->setObjectName("mnuClear");
 
     connect(mnuExport, &QAction::triggered, this, &frmHistory::mnuExport_Click);
+    connect(mnuExportCsv, &QAction::triggered, this, &frmHistory::mnuExportCsv_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmHistory::mnuPrint_Click);
+    connect(mnuKeepTape_, &QAction::triggered, this, &frmHistory::mnuKeepTape_Click);
     connect(mnuClose, &QAction::triggered, this, &frmHistory::mnuClose_Click);
     connect(mnuClear, &QAction::triggered, this, &frmHistory::mnuClear_Click);
 }
@@ -173,11 +198,12 @@ void frmHistory::resizeEvent(QResizeEvent* event) {
 void frmHistory::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (loaded_) shownSinceLoad_ = true;
+    if (drawWhenShown_) renderWholeTape();
     caretAtEndInView_ = false;
     Form_Resize();
 }
 
-void frmHistory::mnuExport_Click() {
+ExportServices frmHistory::exportServices() {
     const QString program = QCoreApplication::applicationDirPath();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const ExportFolders folders{program.toStdString(), QFileInfo(program).isWritable(),
@@ -186,8 +212,31 @@ void frmHistory::mnuExport_Click() {
     const auto exists = [](const std::string& path) {
         return QFileInfo::exists(QString::fromStdString(path));
     };
-    ExportHistory(tape_.text(),
-                  {services_.dialog, services_.writer, messages_, ExportFolder(folders), exists});
+    return {services_.dialog, services_.writer, messages_, ExportFolder(folders), exists};
+}
+
+void frmHistory::mnuExport_Click() {
+    ExportHistory(tape_.text(), exportServices());
+}
+
+void frmHistory::mnuExportCsv_Click() {
+    ExportHistoryCsv(tape_.text(), exportServices());
+}
+
+// Cancel prints nothing; a printer that fails is said so, over this window.
+void frmHistory::mnuPrint_Click() {
+    QtPrintDialog desktopDialog;
+    PrintDialog& dialog = services_.printDialog ? *services_.printDialog : desktopDialog;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Plumbrule history"));
+    if (!dialog.askPrinter(printer, this)) return;
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    if (!PrintTape(tape_.text(), printer, date))
+        messages_.show("The history could not be printed.", MessageIcon::Exclamation);
+}
+
+void frmHistory::mnuKeepTape_Click(bool checked) {
+    if (services_.kept) services_.kept->setEnabled(checked);
 }
 
 void frmHistory::mnuClose_Click() {
@@ -199,12 +248,15 @@ void frmHistory::mnuClear_Click() {
 }
 
 void frmHistory::renderWholeTape() {
+    drawWhenShown_ = false;
     caretAtEndInView_ = false;
-    Text1_->setPlainText(widgetText(tape_.text()));
+    // Through the document: half the time of the text box's own setPlainText.
+    Text1_->document()->setPlainText(widgetText(tape_.text()));
     Text1_->moveCursor(QTextCursor::End);
 }
 
 void frmHistory::tapeAppended(std::string_view text) {
+    if (drawWhenShown_) return;
     caretAtEndInView_ = false;
     QTextCursor end(Text1_->document());
     end.movePosition(QTextCursor::End);
@@ -212,6 +264,7 @@ void frmHistory::tapeAppended(std::string_view text) {
 }
 
 void frmHistory::tapeTailReplaced(std::string_view removed, std::string_view text) {
+    if (drawWhenShown_) return;
     // Taking off the LF of a CR LF would leave a lone CR that Text1 cannot
     // show apart from a line break: draw the whole tape again instead.
     const std::string& now = tape_.text();
@@ -229,12 +282,13 @@ void frmHistory::tapeTailReplaced(std::string_view removed, std::string_view tex
 }
 
 void frmHistory::tapeCleared() {
+    drawWhenShown_ = false;
     caretAtEndInView_ = false;
     Text1_->clear();
 }
 
 void frmHistory::tapeCaretToEnd() {
-    if (caretAtEndInView_) return;
+    if (caretAtEndInView_ || drawWhenShown_) return;
     Text1_->moveCursor(QTextCursor::End);
     caretAtEndInView_ = true;
 }

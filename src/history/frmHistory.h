@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "history/HistoryExport.h"
 #include "history/HistoryTape.h"
 #include "platform/QtMessageDialog.h"
 
@@ -18,12 +19,15 @@ class QPlainTextEdit;
 namespace plumbrule {
 
 class FileWriter;
+class KeptTape;
 class MessageDialog;
+class PrintDialog;
 class SaveDialog;
 class SettingsStore;
 
 // The history window "History - Plumbrule": shows the tape in Text1, green on
-// black, and offers File > Export to File..., File > Close, and Clear.
+// black, and offers File > Export to File..., Export for Spreadsheet...,
+// Print..., Keep Tape Between Runs, Close, and Clear.
 //
 // The window only shows the tape, which the main window's logic owns for the
 // whole run: unloading the window (Close, its close box, the History button,
@@ -37,6 +41,8 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
         SaveDialog& dialog;
         FileWriter& writer;
         MessageDialog& messages;
+        PrintDialog* printDialog = nullptr;  // the desktop's print dialog when none
+        KeptTape* kept = nullptr;            // without it, the tape cannot be kept
     };
 
     frmHistory(HistoryTape& tape, Services services, QWidget* parent = nullptr);
@@ -51,6 +57,9 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
     QPlainTextEdit* textBox() const { return Text1_; }
 
     void mnuExport_Click();
+    void mnuExportCsv_Click();
+    void mnuPrint_Click();
+    void mnuKeepTape_Click(bool checked);
     void mnuClose_Click();
     void mnuClear_Click();
 
@@ -65,6 +74,7 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
     void Form_Resize();
     void buildMenus();
     void renderWholeTape();
+    ExportServices exportServices();
 
     void tapeAppended(std::string_view text) override;
     void tapeTailReplaced(std::string_view removed, std::string_view text) override;
@@ -75,6 +85,7 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
     Services services_;
     MessageDialogOver messages_;  // boxes appear over this window
     QPlainTextEdit* Text1_ = nullptr;
+    QAction* mnuKeepTape_ = nullptr;
     bool loaded_ = false;
     bool shownSinceLoad_ = false;
     std::optional<int> readTop_;   // "HistTop" as read at load, twips
@@ -83,6 +94,11 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
     // since: moving it there again (every key does) can be skipped, so a key
     // costs the same whatever the length of the tape.
     bool caretAtEndInView_ = false;
+    // A long tape (a kept one read back) is drawn when the window is first
+    // shown, not when a key loads it hidden: drawing it costs a second or
+    // more, which the first key must not wait for. Until then Text1 ignores
+    // the tape's changes and draws it whole when shown.
+    bool drawWhenShown_ = false;
 };
 
 }  // namespace plumbrule

@@ -17,5 +17,6 @@ inline constexpr char Round[] = "Round";              // position in cmbRound
 inline constexpr char ListCount[] = "ListCount";      // memory capacity, read only
 inline constexpr char HistTop[] = "HistTop";          // history window, twips
 inline constexpr char HistLeft[] = "HistLeft";
+inline constexpr char KeepTape[] = "KeepTape";  // "1" / "0", kept by history/KeptTape
 
 }  // namespace plumbrule::settings

@@ -6,11 +6,14 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QTimer>
 #include <cmath>
 
 #include "about/frmAbout.h"
@@ -108,9 +111,32 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
     // Key preview: the keyboard map sees every key first, and the focused
     // control still gets it afterwards.
     new KeyPreview(this, [this](const KeyPress& key) { Form_KeyDown(key.KeyCode, key.Shift); });
+
+    // The kept tape is saved at most once a second, never on every key, so
+    // typing costs the same with a long tape kept.
+    keepTimer_ = new QTimer(this);
+    keepTimer_->setSingleShot(true);
+    keepTimer_->setInterval(1000);
+    connect(keepTimer_, &QTimer::timeout, this, [this] { kept_->save(); });
+    const auto dateText = [] {
+        return QDateTime::currentDateTime()
+            .toString(QStringLiteral("yyyy-MM-dd-HHmmss"))
+            .toStdString();
+    };
+    kept_ = std::make_unique<KeptTape>(
+        tape_, KeptTape::Services{dataFiles_, messages_, settings_, keptTapePath(), dateText,
+                                  [this] { keepTimer_->start(); }});
+    tape_.setChangeObserver([this] { kept_->tapeChanged(); });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    tape_.setChangeObserver({});
+}
+
+std::string frmMain::keptTapePath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return (folder + QStringLiteral("/tape.txt")).toStdString();
+}
 
 int frmMain::shownClientHeight() {
     return Pixels(main_layout::outerHeightShownTwips - main_layout::captionAndBorderTwips);
@@ -413,13 +439,21 @@ HistoryTape& frmMain::tape() {
 }
 
 frmHistory& frmMain::loadHistoryWindow() {
+    restoreKeptTape();
     if (!history_) {
         history_ = std::make_unique<frmHistory>(
-            tape_, frmHistory::Services{settings_, *saveDialog_, *fileWriter_, messages_});
+            tape_, frmHistory::Services{settings_, *saveDialog_, *fileWriter_, messages_,
+                                        printDialog_, kept_.get()});
         desktopSaveDialog_.setParentWidget(history_.get());
     }
     history_->load();
     return *history_;
+}
+
+void frmMain::restoreKeptTape() {
+    if (!restorePending_) return;
+    restorePending_ = false;
+    kept_->restore();
 }
 
 void frmMain::setExportServices(SaveDialog& dialog, FileWriter& writer) {
@@ -529,6 +563,12 @@ void frmMain::Form_Load() {
     skipOnFailure(
         [this] { lngListCount_ = ReadListCount(settings_.ReadValue(settings::ListCount)); });
     skipOnFailure([this] { setUpMemory(); });
+    // A long kept tape is read once the window is up, not before it shows.
+    kept_->readSetting();
+    if (kept_->enabled()) {
+        restorePending_ = true;
+        QTimer::singleShot(0, this, &frmMain::restoreKeptTape);
+    }
 }
 
 void frmMain::setUpMemory() {
@@ -556,9 +596,12 @@ void frmMain::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
     // The history window closes (it saves its own position); the tape goes
-    // with the program. Then the stair calculator window closes.
+    // with the program unless it is kept. Then the stair calculator window closes.
     if (history_) history_->unload();
     if (stair_) stair_->close();
+    // The last changes of the tape, when it is kept.
+    keepTimer_->stop();
+    kept_->save();
 
     // Where the desktop cannot say where the window is, the saved place stays
     // as it was read.

@@ -14,6 +14,8 @@
 #include "entry/KeyboardMap.h"
 #include "entry/OutputOptions.h"
 #include "history/HistoryTape.h"
+#include "history/KeptTape.h"
+#include "platform/QtDataFiles.h"
 #include "platform/QtFileWriter.h"
 #include "platform/QtSaveDialog.h"
 
@@ -22,6 +24,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace plumbrule {
 
@@ -32,6 +35,7 @@ class frmHistory;
 class frmStair;
 class MemoryList;
 class MessageDialog;
+class PrintDialog;
 class QtPopupMenu;
 class SaveDialog;
 class SettingsStore;
@@ -99,6 +103,15 @@ class frmMain : public QWidget, private HistoryAccess {
     // desktop's save dialog and an atomic file writer. Set before the
     // history window is first loaded.
     void setExportServices(SaveDialog& dialog, FileWriter& writer);
+    // Where "Print..." asks for a printer (the desktop's print dialog by
+    // default). Set before the history window is first loaded.
+    void setPrintDialog(PrintDialog& dialog) { printDialog_ = &dialog; }
+
+    // The tape kept between runs: the setting "KeepTape", read at start-up,
+    // and the file tape.txt in the user's data folder
+    // (~/.local/share/Plumbrite/Plumbrule/tape.txt on Linux).
+    KeptTape& keptTape() { return *kept_; }
+    static std::string keptTapePath();
 
     // Client heights in pixels with the options panel shown and folded.
     static int shownClientHeight();
@@ -163,6 +176,9 @@ class frmMain : public QWidget, private HistoryAccess {
     // HistoryAccess: touching the tape loads the history window, hidden.
     HistoryTape& tape() override;
     frmHistory& loadHistoryWindow();
+    // Reads the kept tape in, once, when keeping is on: after start-up has
+    // shown the window, or before the tape is first touched if sooner.
+    void restoreKeptTape();
 
     MessageDialog& messages_;
     SettingsStore& settings_;
@@ -173,6 +189,11 @@ class frmMain : public QWidget, private HistoryAccess {
     QtFileWriter atomicFileWriter_;
     SaveDialog* saveDialog_ = &desktopSaveDialog_;
     FileWriter* fileWriter_ = &atomicFileWriter_;
+    PrintDialog* printDialog_ = nullptr;
+    QtDataFiles dataFiles_;
+    std::unique_ptr<KeptTape> kept_;
+    QTimer* keepTimer_ = nullptr;  // the save about a second after a change
+    bool restorePending_ = false;
     std::unique_ptr<frmHistory> history_;  // a window of its own, without an owner
     OptionsPanelState panel_;
     bool blnShowOptions_ = false;

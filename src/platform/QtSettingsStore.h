@@ -43,7 +43,7 @@ class QtSettingsStore : public SettingsStore {
 
     // Writes pending changes to the file now (they are written at the latest
     // when the store is destroyed).
-    void sync();
+    void sync() override;
 
     // Where the values are kept.
     QString fileName();

@@ -9,7 +9,8 @@
 namespace plumbrule {
 
 // Named text values kept between runs ("Top", "Left", "ShowOptions", "Output",
-// "Format", "Round", "ListCount", "HistTop", "HistLeft").
+// "Format", "Round", "ListCount", "HistTop", "HistLeft",
+// "KeepTape").
 class SettingsStore {
   public:
     struct Value {
@@ -20,6 +21,9 @@ class SettingsStore {
     virtual ~SettingsStore() = default;
     virtual Value ReadValue(const std::string& valueName) = 0;
     virtual void WriteValue(const std::string& valueName, const std::string& valueText) = 0;
+    // Hands what was written to the file now, for a choice that must outlive a
+    // crash; otherwise values may wait until the store is closed.
+    virtual void sync() {}
 };
 
 }  // namespace plumbrule

@@ -399,6 +399,15 @@ def export_history(p, path, closes=True):
         p.x_window_gone("^Export History List to a File...$")
 
 
+def history_command(p, name):
+    """Chooses File > name in the history window."""
+    history = p.window_of("History - Plumbrule")
+    click_centre(p.find(lambda n: n.get_role() == Atspi.Role.MENU_ITEM and n.get_name() == "File",
+                        history))
+    click_centre(p.wait_node(lambda n: n.get_name() == name and extents(n)[1] > 0,
+                             f"{name} in the opened File menu", history))
+
+
 def history_box_margins(p):
     """Text1 keeps 3 px to the client area on every side below the menu bar."""
     history = p.window_of("History - Plumbrule")
@@ -652,10 +661,29 @@ def run_accessible(args):
         shown = p.client_rect(p.x_window("^History - Plumbrule$"))
         if shown[:2] != history[:2]:
             raise Failure(f"history window at {shown[:2]}, was at {history[:2]}")
+        history_command(p, "Keep Tape Between Runs")
+        p.activate()
+        press("5", "plus", "3", "Return")
+        wait_for(lambda: text_of(p.control("Text1")), "5\n+ 3\n= 8", "the tape to keep")
         p.close()
     finally:
         p.kill()
     log("ok   main and history windows reopen where they were")
+    expect_saved({"KeepTape": "1"}, "the run that turned Keep Tape Between Runs on")
+
+    # Fifth run: the kept tape comes back, and the next calculation continues it.
+    p = Program(args, accessible=True)
+    try:
+        p.click("cmdHistory")
+        wait_for(lambda: text_of(p.control("Text1")), "5\n+ 3\n= 8", "the kept tape restored")
+        p.activate()
+        press("2", "plus", "2", "Return")
+        wait_for(lambda: text_of(p.control("Text1")), "5\n+ 3\n= 8\n\n2\n+ 2\n= 4",
+                 "the kept tape continued")
+        p.close()
+    finally:
+        p.kill()
+    log("ok   Keep Tape Between Runs: the tape restored after a restart and continued")
     listener.deregister("object:property-change:accessible-name")
 
 

@@ -11,6 +11,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +22,7 @@
 #include <csignal>
 
 #include "platform/QtFileWriter.h"
+#include "platform/QtPrintDialog.h"
 #include "support/FakeMessageDialog.h"
 #include "support/FakeSaveDialog.h"
 #include "support/FakeSettingsStore.h"
@@ -76,13 +80,14 @@ TEST_F(frmHistoryTest, HasItsDocumentedControlsAndLook) {
     auto* mnuFile = window->findChild<QMenu*>("mnuFile");
     ASSERT_NE(mnuFile, nullptr);
     EXPECT_EQ(mnuFile->title(), "File");
-    const QList<QAction*> items = mnuFile->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->objectName(), "mnuExport");
-    EXPECT_EQ(items[0]->text(), "Export to File...");
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->objectName(), "mnuClose");
-    EXPECT_EQ(items[2]->text(), "Close");
+    QStringList items;
+    for (const QAction* item : mnuFile->actions())
+        items << (item->isSeparator() ? "-" : item->objectName() + " " + item->text());
+    EXPECT_EQ(items,
+              QStringList({"mnuExport Export to File...", "mnuExportCsv Export for Spreadsheet...",
+                           "mnuPrint Print...", "-", "mnuKeepTape Keep Tape Between Runs", "-",
+                           "mnuClose Close"}));
+    EXPECT_TRUE(action("mnuKeepTape")->isCheckable());
     ASSERT_NE(action("mnuClear"), nullptr);
     EXPECT_EQ(action("mnuClear")->text(), "Clear");
     EXPECT_TRUE(window->menuBar()->actions().contains(action("mnuClear")));
@@ -109,6 +114,15 @@ TEST_F(frmHistoryTest, AWindowOpenedLaterShowsTheTapeSoFar) {
     window = std::make_unique<frmHistory>(tape,
                                           frmHistory::Services{settings, dialog, writer, messages});
     EXPECT_EQ(tapeOf(window->findChild<QPlainTextEdit*>("Text1")), "5\r\n+ ");
+}
+
+TEST_F(frmHistoryTest, ALongTapeReadBackIsDrawnWhenShownThenFollowed) {
+    tape.replaceAll(std::string(100000, '5'));
+    frmHistory fresh(tape, {settings, dialog, writer, messages});
+    RecordHistory(tape, "\r\n+ ", 1);  // a key loads it hidden: nothing drawn yet
+    fresh.show();
+    RecordHistory(tape, "ChangeOp", 2);
+    EXPECT_EQ(tapeOf(fresh.textBox()), tape.text());
 }
 
 TEST_F(frmHistoryTest, ClearEmptiesTheTapeAndCloseKeepsIt) {
@@ -274,6 +288,57 @@ TEST_F(frmHistoryExport, AWriteThatFailsHalfwayLeavesTheOldFileIntact) {
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(readFile(path), QByteArray("old\r\n"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"History.txt"});
+}
+
+TEST_F(frmHistoryExport, ExportsForASpreadsheetWithCsvAdded) {
+    RecordHistory(tape, "5'3-1/2\"\r\n+ ", 0);
+    dialog.answer = folder.filePath("History").toStdString();  // .csv added, quotes doubled
+    action("mnuExportCsv")->trigger();
+    EXPECT_EQ(dialog.asked.at(0).fileName, "History.csv");
+    EXPECT_EQ(readFile(folder.filePath("History.csv")),
+              "Operator,Shown,Inches,Millimetres\r\n,\"5'3-1/2\"\"\",63.5,1612.9\r\n+,,,\r\n");
+}
+
+// Prints to a PDF file as the dialog's "Print to File" does, or cancels.
+class PdfDialog : public PrintDialog {
+  public:
+    bool askPrinter(QPrinter& printer, QWidget*) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(path);
+        return !path.isEmpty();
+    }
+    QString path;
+};
+
+TEST_F(frmHistoryTest, PrintsEveryLineOfALongTapeWithAHeadingOnEachPage) {
+    PdfDialog pdf;
+    window = std::make_unique<frmHistory>(
+        tape, frmHistory::Services{settings, dialog, writer, messages, &pdf});
+    action("mnuPrint")->trigger();  // Cancel
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+
+    const std::string longLine(150, '7');
+    for (int n = 1; n <= 120; ++n) RecordHistory(tape, "+ " + std::to_string(n) + "\r\n", 1);
+    RecordHistory(tape, "= " + longLine, 0);
+    pdf.path = folder.filePath("tape.pdf");
+    action("mnuPrint")->trigger();
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {pdf.path, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(20000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(text.contains("Plumbrule history") && text.contains("Page 1 of 3") &&
+                text.contains("Page 3 of 3"))
+        << text.toStdString();
+    // In order, each line whole; the long one over two printed lines.
+    qsizetype at = 0;
+    for (int n = 1; n <= 120; ++n) {
+        at = text.indexOf(QString("+ %1\n").arg(n), at);
+        ASSERT_GE(at, 0) << n;
+    }
+    EXPECT_EQ(
+        QString(text).remove(QRegularExpression("\\s")).count(QString::fromStdString(longLine)), 1);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 }  // namespace
