@@ -167,12 +167,6 @@ void frmMain::createControls() {
     lblDisplay->setPalette(displayColours);
     lblDisplay->setAutoFillBackground(true);
 
-    // Buttons never take the keyboard focus: Enter must reach the keyboard
-    // map only, never click a button as well.
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoDefault(false);
-    }
     cmdRecall = made<QPushButton>("cmdRecall");
     cmdOptions = made<QPushButton>("cmdOptions");
 
@@ -181,11 +175,6 @@ void frmMain::createControls() {
     optOutput[1] = made<QRadioButton>("optOutput_1");
     cmbFormat = made<QComboBox>("cmbFormat");
     cmbRound = made<QComboBox>("cmbRound");
-    for (QWidget* control :
-         {static_cast<QWidget*>(optOutput[0]), static_cast<QWidget*>(optOutput[1]),
-          static_cast<QWidget*>(cmbFormat), static_cast<QWidget*>(cmbRound)}) {
-        control->setFocusPolicy(Qt::NoFocus);
-    }
     auto* ignoreWheel = new IgnoreWheel(this);
     cmbFormat->installEventFilter(ignoreWheel);
     cmbRound->installEventFilter(ignoreWheel);
@@ -204,6 +193,9 @@ void frmMain::connectHandlers() {
         if (wire == wiring.end()) continue;
         const int index = member.second;
         QWidget& control = *made<QWidget>(row.name);
+        // No control takes the keyboard focus: Enter must reach the keyboard
+        // map only, never click a button as well.
+        control.setFocusPolicy(Qt::NoFocus);
         // The keys the calculator answers itself are the keypad, in its bold face.
         const Overloaded runner{
             [&](void (Calculator::*key)()) -> std::function<void()> {
