@@ -5,10 +5,14 @@
 #pragma once
 
 #include <array>
+#include <string_view>
+#include <variant>
 
+#include "entry/Calculator.h"
+#include "mainwindow/frmMain.h"
 #include "platform/WindowLayout.h"
 
-// The main window as designed, in twips.
+// The main window as designed, in twips, and what each of its controls runs.
 namespace plumbrule::main_layout {
 
 // The outer heights (3255 with the options panel shown, 2215 folded) include
@@ -84,6 +88,46 @@ inline constexpr std::array controls{
     ControlPlace{"Label1", K::Label, {2475, 225, 1410, 195}, "Round to nearest", {}, "Frame1"},
     ControlPlace{"cmbFormat", K::List, {135, 495, 2220, 315}, {}, {}, "Frame1"},
     ControlPlace{"cmbRound", K::List, {2475, 495, 1680, 315}, {}, {}, "Frame1"},
+};
+
+// What each control runs, by objectName. A control array ("cmdNum_0" ..
+// "cmdNum_9") has one row under its name without the index, and its handler
+// takes the index. The keys the calculator answers itself run its handler of
+// the same name, then the window shows the new state.
+using Handler = std::variant<void (Calculator::*)(), void (Calculator::*)(int), void (frmMain::*)(),
+                             void (frmMain::*)(int)>;
+
+struct Wire {
+    std::string_view control;
+    Handler handler;
+};
+
+inline const std::array wiring{
+    Wire{"cmdNum", &Calculator::cmdNum_Click},
+    Wire{"cmdDot", &Calculator::cmdDot_Click},
+    Wire{"cmdFeet", &Calculator::cmdFeet_Click},
+    Wire{"cmdInches", &Calculator::cmdInches_Click},
+    Wire{"cmdFraction", &Calculator::cmdFraction_Click},
+    Wire{"cmdNeg", &Calculator::cmdNeg_Click},
+    Wire{"cmdBack", &Calculator::cmdBack_Click},
+    Wire{"cmdDelete", &Calculator::cmdDelete_Click},
+    Wire{"cmdAC", &Calculator::cmdAC_Click},
+    Wire{"cmdAdd", &Calculator::cmdAdd_Click},
+    Wire{"cmdSubtract", &Calculator::cmdSubtract_Click},
+    Wire{"cmdMultiply", &Calculator::cmdMultiply_Click},
+    Wire{"cmdDivide", &Calculator::cmdDivide_Click},
+    Wire{"cmdEquals", &Calculator::cmdEquals_Click},
+    Wire{"cmdHistory", &frmMain::cmdHistory_Click},
+    Wire{"cmdStore", &frmMain::cmdStore_Click},
+    Wire{"cmdRecall", &frmMain::cmdRecall_Click},
+    Wire{"cmdStair", &frmMain::cmdStair_Click},
+    Wire{"cmdAbout", &frmMain::cmdAbout_Click},
+    Wire{"cmdOptions", &frmMain::cmdOptions_Click},
+    // Only a change of kind reaches the handler: choosing the kind already
+    // chosen does nothing.
+    Wire{"optOutput", &frmMain::optOutput_Click},
+    Wire{"cmbFormat", &frmMain::cmbFormat_Click},
+    Wire{"cmbRound", &frmMain::cmbRound_Click},
 };
 
 }  // namespace plumbrule::main_layout

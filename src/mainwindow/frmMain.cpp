@@ -14,17 +14,16 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
-#include <cmath>
+#include <algorithm>
+#include <functional>
+#include <variant>
 
 #include "about/frmAbout.h"
-#include "engine/RuntimeError.h"
 #include "entry/AccessibleNames.h"
-#include "entry/SavedSettings.h"
 #include "history/frmHistory.h"
 #include "mainwindow/DisplayExtras.h"
 #include "mainwindow/DisplayLabel.h"
 #include "mainwindow/MainLayout.h"
-#include "mainwindow/SettingsNames.h"
 #include "memory/MemoryList.h"
 #include "memory/MemoryPictures.h"
 #include "platform/AccessibleIds.h"
@@ -43,16 +42,10 @@ namespace plumbrule {
 
 namespace {
 
-// Runs one start-up step in skip mode: a step that fails with a numbered
-// error is left out silently. Anything else (no memory, a fault of the
-// program) is no bad saved value and goes on up.
-template <typename Step>
-void skipOnFailure(Step&& step) {
-    try {
-        step();
-    } catch (const RuntimeError&) {
-    }
-}
+template <typename... Cases>
+struct Overloaded : Cases... {
+    using Cases::operator()...;
+};
 
 // The output lists change only by a choice in the opened list. A wheel turned
 // while the pointer merely passes over a closed list would change the output
@@ -147,8 +140,8 @@ int frmMain::foldedClientHeight() {
 }
 
 template <typename Widget>
-Widget* frmMain::made(const char* name) const {
-    auto* found = findChild<Widget*>(QLatin1String(name));
+Widget* frmMain::made(std::string_view name) const {
+    auto* found = findChild<Widget*>(ToQString(name));
     Q_ASSERT(found);
     return found;
 }
@@ -174,96 +167,60 @@ void frmMain::createControls() {
     lblDisplay->setPalette(displayColours);
     lblDisplay->setAutoFillBackground(true);
 
-    for (int digit = 0; digit < 10; ++digit) {
-        const QByteArray name = "cmdNum_" + QByteArray::number(digit);
-        cmdNum[static_cast<std::size_t>(digit)] = made<QPushButton>(name.constData());
-    }
-    cmdDivide = made<QPushButton>("cmdDivide");
-    cmdFeet = made<QPushButton>("cmdFeet");
-    cmdBack = made<QPushButton>("cmdBack");
-    cmdDelete = made<QPushButton>("cmdDelete");
-    cmdAC = made<QPushButton>("cmdAC");
-    cmdHistory = made<QPushButton>("cmdHistory");
-    cmdMultiply = made<QPushButton>("cmdMultiply");
-    cmdInches = made<QPushButton>("cmdInches");
-    cmdStair = made<QPushButton>("cmdStair");
-    cmdStore = made<QPushButton>("cmdStore");
-    cmdSubtract = made<QPushButton>("cmdSubtract");
-    cmdFraction = made<QPushButton>("cmdFraction");
     cmdRecall = made<QPushButton>("cmdRecall");
-    cmdNeg = made<QPushButton>("cmdNeg");
-    cmdDot = made<QPushButton>("cmdDot");
-    cmdAdd = made<QPushButton>("cmdAdd");
-    cmdEquals = made<QPushButton>("cmdEquals");
     cmdOptions = made<QPushButton>("cmdOptions");
-    cmdAbout = made<QPushButton>("cmdAbout");
-    // Buttons never take the keyboard focus: Enter must reach the keyboard
-    // map only, never click a button as well.
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAutoDefault(false);
-    }
 
-    QFont keypadFont(QStringLiteral("Arial"));
-    keypadFont.setPointSizeF(8.25);
-    keypadFont.setBold(true);
-    for (QPushButton* key : cmdNum) key->setFont(keypadFont);
-    for (QPushButton* key : {cmdDot, cmdNeg, cmdDivide, cmdMultiply, cmdSubtract, cmdAdd, cmdEquals,
-                             cmdFeet, cmdInches, cmdFraction, cmdBack, cmdDelete, cmdAC}) {
-        key->setFont(keypadFont);
-    }
-
-    Frame1 = made<QGroupBox>("Frame1");
-    Frame1->setFocusPolicy(Qt::NoFocus);
+    made<QGroupBox>("Frame1")->setFocusPolicy(Qt::NoFocus);
     optOutput[0] = made<QRadioButton>("optOutput_0");
     optOutput[1] = made<QRadioButton>("optOutput_1");
-    Label1 = made<QLabel>("Label1");
     cmbFormat = made<QComboBox>("cmbFormat");
     cmbRound = made<QComboBox>("cmbRound");
-    for (QWidget* control :
-         {static_cast<QWidget*>(optOutput[0]), static_cast<QWidget*>(optOutput[1]),
-          static_cast<QWidget*>(cmbFormat), static_cast<QWidget*>(cmbRound)}) {
-        control->setFocusPolicy(Qt::NoFocus);
-    }
     auto* ignoreWheel = new IgnoreWheel(this);
     cmbFormat->installEventFilter(ignoreWheel);
     cmbRound->installEventFilter(ignoreWheel);
 }
 
 void frmMain::connectHandlers() {
-    for (int index = 0; index < 10; ++index) {
-        connect(cmdNum[index], &QPushButton::clicked, this, [this, index] { cmdNum_Click(index); });
+    QFont keypadFont(QStringLiteral("Arial"));
+    keypadFont.setPointSizeF(8.25);
+    keypadFont.setBold(true);
+    using main_layout::wiring;
+    for (const ControlPlace& row : main_layout::controls) {
+        const auto member = ArrayMember(row.name);
+        const auto* wire = std::find_if(
+            wiring.begin(), wiring.end(),
+            [&](const main_layout::Wire& candidate) { return candidate.control == member.first; });
+        if (wire == wiring.end()) continue;
+        const int index = member.second;
+        QWidget& control = *made<QWidget>(row.name);
+        // No control takes the keyboard focus: Enter must reach the keyboard
+        // map only, never click a button as well.
+        control.setFocusPolicy(Qt::NoFocus);
+        // The keys the calculator answers itself are the keypad, in its bold face.
+        const Overloaded runner{
+            [&](void (Calculator::*key)()) -> std::function<void()> {
+                control.setFont(keypadFont);
+                return [this, key] {
+                    (calculator_.*key)();
+                    finishClick();
+                };
+            },
+            [&](void (Calculator::*key)(int)) -> std::function<void()> {
+                control.setFont(keypadFont);
+                return [this, key, index] {
+                    (calculator_.*key)(index);
+                    finishClick();
+                };
+            },
+            [&](void (frmMain::*handler)()) -> std::function<void()> {
+                return [this, handler] { (this->*handler)(); };
+            },
+            [&](void (frmMain::*handler)(int)) -> std::function<void()> {
+                return [this, handler, index] { (this->*handler)(index); };
+            },
+        };
+        ConnectControl(control, *this, std::visit(runner, wire->handler));
     }
-    connect(cmdDot, &QPushButton::clicked, this, &frmMain::cmdDot_Click);
-    connect(cmdFeet, &QPushButton::clicked, this, &frmMain::cmdFeet_Click);
-    connect(cmdInches, &QPushButton::clicked, this, &frmMain::cmdInches_Click);
-    connect(cmdFraction, &QPushButton::clicked, this, &frmMain::cmdFraction_Click);
-    connect(cmdNeg, &QPushButton::clicked, this, &frmMain::cmdNeg_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &frmMain::cmdDelete_Click);
-    connect(cmdAC, &QPushButton::clicked, this, &frmMain::cmdAC_Click);
-    connect(cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
-    connect(cmdSubtract, &QPushButton::clicked, this, &frmMain::cmdSubtract_Click);
-    connect(cmdMultiply, &QPushButton::clicked, this, &frmMain::cmdMultiply_Click);
-    connect(cmdDivide, &QPushButton::clicked, this, &frmMain::cmdDivide_Click);
-    connect(cmdEquals, &QPushButton::clicked, this, &frmMain::cmdEquals_Click);
-
-    connect(cmdHistory, &QPushButton::clicked, this, &frmMain::cmdHistory_Click);
-    connect(cmdStore, &QPushButton::clicked, this, &frmMain::cmdStore_Click);
-    connect(cmdRecall, &QPushButton::clicked, this, &frmMain::cmdRecall_Click);
-    connect(cmdStair, &QPushButton::clicked, this, &frmMain::cmdStair_Click);
-    connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
-
-    connect(cmdOptions, &QPushButton::clicked, this, &frmMain::cmdOptions_Click);
-    // Only a change of kind reaches the handler: choosing the kind already
-    // chosen does nothing.
-    for (int index = 0; index < 2; ++index) {
-        connect(optOutput[index], &QRadioButton::toggled, this, [this, index](bool checked) {
-            if (checked) optOutput_Click(index);
-        });
-    }
-    connect(cmbFormat, &QComboBox::currentIndexChanged, this, &frmMain::cmbFormat_Click);
-    connect(cmbRound, &QComboBox::currentIndexChanged, this, &frmMain::cmbRound_Click);
 }
 
 // --- Rendering and focus ---------------------------------------------------
@@ -290,78 +247,6 @@ void frmMain::returnFocus() {
 void frmMain::finishClick() {
     render();
     returnFocus();
-}
-
-// --- Keypad -------------------------------------------------------------------
-
-void frmMain::cmdNum_Click(int index) {
-    calculator_.cmdNum_Click(index);
-    finishClick();
-}
-
-void frmMain::cmdDot_Click() {
-    calculator_.cmdDot_Click();
-    finishClick();
-}
-
-void frmMain::cmdFeet_Click() {
-    calculator_.cmdFeet_Click();
-    finishClick();
-}
-
-void frmMain::cmdInches_Click() {
-    calculator_.cmdInches_Click();
-    finishClick();
-}
-
-void frmMain::cmdFraction_Click() {
-    calculator_.cmdFraction_Click();
-    finishClick();
-}
-
-void frmMain::cmdNeg_Click() {
-    calculator_.cmdNeg_Click();
-    finishClick();
-}
-
-void frmMain::cmdBack_Click() {
-    calculator_.cmdBack_Click();
-    finishClick();
-}
-
-void frmMain::cmdDelete_Click() {
-    calculator_.cmdDelete_Click();
-    finishClick();
-}
-
-void frmMain::cmdAC_Click() {
-    calculator_.cmdAC_Click();
-    finishClick();
-}
-
-void frmMain::cmdAdd_Click() {
-    calculator_.cmdAdd_Click();
-    finishClick();
-}
-
-void frmMain::cmdSubtract_Click() {
-    calculator_.cmdSubtract_Click();
-    finishClick();
-}
-
-void frmMain::cmdMultiply_Click() {
-    calculator_.cmdMultiply_Click();
-    finishClick();
-}
-
-void frmMain::cmdDivide_Click() {
-    calculator_.cmdDivide_Click();
-    finishClick();
-}
-
-void frmMain::cmdEquals_Click() {
-    calculator_.cmdEquals_Click();
-    finishClick();
 }
 
 // --- Buttons of the other windows ---------------------------------------------
@@ -509,7 +394,9 @@ void frmMain::applyOptions() {
 }
 
 void frmMain::reEvaluate() {
-    if (calculator_.state().display != "0") cmdEquals_Click();
+    if (calculator_.state().display == "0") return;
+    calculator_.cmdEquals_Click();
+    finishClick();
 }
 
 void frmMain::cmbFormat_Click() {
@@ -534,35 +421,24 @@ void frmMain::chooseOutput(int index) {
 // --- Start-up and shut-down -------------------------------------------------------
 
 void frmMain::Form_Load() {
+    const MainWindowSettings::Values saved = savedSettings_.load();
     // The saved place is the window's outer corner. Placed before the window
     // is first shown, it is where the window manager puts the frame; placed
     // after, before the frame is known, it would be taken for the corner of
     // the client area, and the window would creep by its title bar each run.
-    skipOnFailure([this] { restorePosition(); });
+    restorePosition(saved.top, saved.left);
     show();
     // Built, not assigned from a literal: GCC 12 warns falsely (-Wrestrict) on the literal here.
     calculator_.state().display = std::string(1, '0');
     render();
     calculator_.state().blnNewExpresion = true;
 
-    skipOnFailure([this] {
-        const auto saved = ReadTruth(settings_.ReadValue(settings::ShowOptions).text);
-        setShowOptions(saved.value_or(false));
-    });
-    skipOnFailure([this] { chooseOutput(ReadOutput(settings_.ReadValue(settings::Output).text)); });
-    skipOnFailure([this] {
-        const auto position =
-            ReadListPosition(settings_.ReadValue(settings::Format).text, cmbFormat->count());
-        if (position) cmbFormat->setCurrentIndex(*position);
-    });
-    skipOnFailure([this] {
-        const auto position =
-            ReadListPosition(settings_.ReadValue(settings::Round).text, cmbRound->count());
-        if (position) cmbRound->setCurrentIndex(*position);
-    });
-    skipOnFailure(
-        [this] { lngListCount_ = ReadListCount(settings_.ReadValue(settings::ListCount)); });
-    skipOnFailure([this] { setUpMemory(); });
+    setShowOptions(saved.showOptions);
+    chooseOutput(saved.output);
+    if (saved.format) cmbFormat->setCurrentIndex(*saved.format);
+    if (saved.round) cmbRound->setCurrentIndex(*saved.round);
+    lngListCount_ = saved.listCount;
+    setUpMemory();
     // A long kept tape is read once the window is up, not before it shows.
     kept_->readSetting();
     if (kept_->enabled()) {
@@ -577,18 +453,11 @@ void frmMain::setUpMemory() {
     memory_ = std::make_unique<MemoryList>(*cp_, lngListCount_);
 }
 
-void frmMain::restorePosition() {
-    const auto top = ReadSingle(settings_.ReadValue(settings::Top).text);
-    const auto left = ReadSingle(settings_.ReadValue(settings::Left).text);
+void frmMain::restorePosition(std::optional<float> top, std::optional<float> left) {
     if (!top && !left) return;
-
-    // A position this far out cannot be on any screen (and would not fit a pixel count).
-    constexpr float farOutTwips = 1.0e9f;
-    if ((top && std::fabs(*top) > farOutTwips) || (left && std::fabs(*left) > farOutTwips)) return;
     QPoint target = pos();
     if (left) target.setX(Pixels(*left));
     if (top) target.setY(Pixels(*top));
-
     if (OnSomeScreen(QRect(target, frameGeometry().size()))) move(target);
 }
 
@@ -603,16 +472,18 @@ void frmMain::Form_Unload() {
     keepTimer_->stop();
     kept_->save();
 
+    MainWindowSettings::Values shown;
     // Where the desktop cannot say where the window is, the saved place stays
     // as it was read.
     if (ReportsWindowPlace()) {
-        settings_.WriteValue(settings::Top, WriteSingle(static_cast<float>(Twips(pos().y()))));
-        settings_.WriteValue(settings::Left, WriteSingle(static_cast<float>(Twips(pos().x()))));
+        shown.top = static_cast<float>(Twips(pos().y()));
+        shown.left = static_cast<float>(Twips(pos().x()));
     }
-    settings_.WriteValue(settings::ShowOptions, WriteTruth(blnShowOptions_));
-    settings_.WriteValue(settings::Output, optOutput[1]->isChecked() ? "1" : "0");
-    settings_.WriteValue(settings::Format, std::to_string(cmbFormat->currentIndex()));
-    settings_.WriteValue(settings::Round, std::to_string(cmbRound->currentIndex()));
+    shown.showOptions = blnShowOptions_;
+    shown.output = optOutput[1]->isChecked() ? okDecimal : okFractional;
+    shown.format = cmbFormat->currentIndex();
+    shown.round = cmbRound->currentIndex();
+    savedSettings_.save(shown);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

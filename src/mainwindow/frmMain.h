@@ -9,9 +9,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "entry/Calculator.h"
 #include "entry/KeyboardMap.h"
+#include "entry/MainWindowSettings.h"
 #include "entry/OutputOptions.h"
 #include "history/HistoryTape.h"
 #include "history/KeptTape.h"
@@ -20,7 +23,6 @@
 #include "platform/QtSaveDialog.h"
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -43,7 +45,9 @@ class SettingsStore;
 // The calculator window: display, keypad, side buttons and the fold-away
 // output options panel. A thin window: every click is forwarded to the
 // handler of the same name in Calculator or OutputOptions, then the state is
-// rendered and the keyboard focus comes back here.
+// rendered and the keyboard focus comes back here. Which control runs which
+// handler is the wiring table beside the layout table, read by one loop; the keypad's
+// keys run the Calculator handlers (cmdAdd_Click, cmdNum_Click(index) ...).
 //
 // Controls carry their documented names as objectName ("lblDisplay",
 // "Picture1", "cmdNum_0".."cmdNum_9", "cmdAdd", "optOutput_0", "cmbFormat",
@@ -118,22 +122,6 @@ class frmMain : public QWidget, private HistoryAccess {
     static int foldedClientHeight();
 
   public Q_SLOTS:
-    // Entry editor and evaluator buttons.
-    void cmdNum_Click(int index);
-    void cmdDot_Click();
-    void cmdFeet_Click();
-    void cmdInches_Click();
-    void cmdFraction_Click();
-    void cmdNeg_Click();
-    void cmdBack_Click();
-    void cmdDelete_Click();
-    void cmdAC_Click();
-    void cmdAdd_Click();
-    void cmdSubtract_Click();
-    void cmdMultiply_Click();
-    void cmdDivide_Click();
-    void cmdEquals_Click();
-
     // Buttons that open the other windows.
     void cmdHistory_Click();
     void cmdStore_Click();
@@ -156,12 +144,14 @@ class frmMain : public QWidget, private HistoryAccess {
     void createControls();
     // The control `name` that createControls made from the layout table.
     template <typename Widget>
-    Widget* made(const char* name) const;
+    Widget* made(std::string_view name) const;
+    // Connects every control of the layout table to its handler in the wiring table.
     void connectHandlers();
     // After a button's handler ran on the calculator: show the state, take the focus.
     void finishClick();
 
-    void restorePosition();
+    // Moves the window to the saved corner (twips) when the window would be on a screen there.
+    void restorePosition(std::optional<float> top, std::optional<float> left);
     // The memory menu: "Clear", the separator, saved as "Recall".
     void setUpMemory();
     void setShowOptions(bool show);
@@ -182,6 +172,7 @@ class frmMain : public QWidget, private HistoryAccess {
 
     MessageDialog& messages_;
     SettingsStore& settings_;
+    MainWindowSettings savedSettings_{settings_};
     Calculator calculator_;
     HistoryTape tape_;
     KeyboardMap keyboard_{calculator_, *this};
@@ -207,29 +198,9 @@ class frmMain : public QWidget, private HistoryAccess {
     QLabel* Picture1 = nullptr;
     DisplayLabel* lblDisplay = nullptr;
     DisplayExtras* displayExtras_ = nullptr;  // clipboard, readouts, announcements
-    std::array<QPushButton*, 10> cmdNum{};
-    QPushButton* cmdDivide = nullptr;
-    QPushButton* cmdFeet = nullptr;
-    QPushButton* cmdBack = nullptr;
-    QPushButton* cmdDelete = nullptr;
-    QPushButton* cmdAC = nullptr;
-    QPushButton* cmdHistory = nullptr;
-    QPushButton* cmdMultiply = nullptr;
-    QPushButton* cmdInches = nullptr;
-    QPushButton* cmdStair = nullptr;
-    QPushButton* cmdStore = nullptr;
-    QPushButton* cmdSubtract = nullptr;
-    QPushButton* cmdFraction = nullptr;
     QPushButton* cmdRecall = nullptr;
-    QPushButton* cmdNeg = nullptr;
-    QPushButton* cmdDot = nullptr;
-    QPushButton* cmdAdd = nullptr;
-    QPushButton* cmdEquals = nullptr;
     QPushButton* cmdOptions = nullptr;
-    QPushButton* cmdAbout = nullptr;
-    QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 2> optOutput{};
-    QLabel* Label1 = nullptr;
     QComboBox* cmbFormat = nullptr;
     QComboBox* cmbRound = nullptr;
 };

@@ -14,8 +14,10 @@
 #include <QRadioButton>
 #include <QString>
 #include <QWidget>
+#include <charconv>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 #include "platform/Twips.h"
 
@@ -101,6 +103,34 @@ void BuildLayout(QWidget& window, const Layout& layout,
                                ? makeSpecial(row, parent)
                                : MakeControl(row.kind, parent);
         if (control) PlaceControl(*control, row);
+    }
+}
+
+// A member of a control array by its objectName: "cmdNum_7" -> {"cmdNum", 7};
+// any other control -> {its name, 0}.
+inline std::pair<std::string_view, int> ArrayMember(std::string_view name) {
+    const auto mark = name.rfind('_');
+    if (mark == std::string_view::npos) return {name, 0};
+    const char* end = name.data() + name.size();
+    int index = 0;
+    const auto [stop, failure] = std::from_chars(name.data() + mark + 1, end, index);
+    if (failure != std::errc{} || stop != end) return {name, 0};
+    return {name.substr(0, mark), index};
+}
+
+// Runs `handler`, on behalf of `receiver`, when the user acts on `control`:
+// a button is clicked, an option button becomes the chosen one (never when
+// it is unchosen), a list takes a new position. Other kinds have no action.
+inline void ConnectControl(QWidget& control, QObject& receiver,
+                           const std::function<void()>& handler) {
+    if (auto* option = qobject_cast<QRadioButton*>(&control)) {
+        QObject::connect(option, &QRadioButton::toggled, &receiver, [handler](bool checked) {
+            if (checked) handler();
+        });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        QObject::connect(button, &QAbstractButton::clicked, &receiver, handler);
+    } else if (auto* list = qobject_cast<QComboBox*>(&control)) {
+        QObject::connect(list, &QComboBox::currentIndexChanged, &receiver, handler);
     }
 }
 

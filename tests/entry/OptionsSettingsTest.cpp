@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "entry/MainWindowSettings.h"
 #include "entry/OutputOptions.h"
 #include "entry/SavedSettings.h"
+#include "support/FakeSettingsStore.h"
 
 namespace plumbrule {
 namespace {
@@ -177,6 +179,26 @@ TEST(SavedSettings, ListCountIsAtLeastOne) {
     EXPECT_EQ(ReadListCount({"99", true}), 99);
     for (const char* garbage : {"abc", "", "0", "-1", "1e400", "True"}) {
         EXPECT_EQ(ReadListCount({garbage, true}), 10) << garbage;
+    }
+}
+
+// One saved value is garbage: start-up goes on silently with that value's
+// fall-back, and the window keeps its defaults.
+TEST(MainWindowSettings, GarbageNeverStopsStartUp) {
+    for (const std::string text : {"abc", "", "99", "-1", "1e400", "True"}) {
+        const bool number = text == "99" || text == "-1";
+        for (const std::string name :
+             {"Top", "Left", "ShowOptions", "Output", "Format", "Round", "ListCount"}) {
+            testing::FakeSettingsStore store;
+            store.values[name] = text;
+            const MainWindowSettings::Values saved = MainWindowSettings(store).load();
+            EXPECT_EQ(saved.showOptions, name == "ShowOptions" && (number || text == "True"))
+                << name << " " << text;
+            EXPECT_EQ(saved.output, okFractional) << name << " " << text;
+            EXPECT_EQ(saved.format, std::nullopt) << name << " " << text;
+            EXPECT_EQ(saved.round, std::nullopt) << name << " " << text;
+            EXPECT_EQ(saved.listCount, name == "ListCount" && text == "99" ? 99 : 10) << name;
+        }
     }
 }
 

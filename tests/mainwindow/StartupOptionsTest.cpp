@@ -78,56 +78,6 @@ TEST_F(StartUp, FractionalChoicesAreRestoredToo) {
     EXPECT_EQ(display(), "3-85/256\"");
 }
 
-// One saved value is garbage: start-up goes on silently with that value's
-// default and applies everything else.
-struct GarbageRow {
-    const char* name;
-    const char* text;
-    bool shown;  // options panel
-    int output;  // 0 fractional, 1 decimal
-    int format;
-    int round;
-    int listCount;
-};
-
-class Garbage : public MainWindowTest, public ::testing::WithParamInterface<GarbageRow> {};
-
-TEST_P(Garbage, NeverStopsStartUp) {
-    const GarbageRow& row = GetParam();
-    settings.values[row.name] = row.text;
-    frmMain& shown = start();
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(display(), "0");
-    EXPECT_EQ(shown.blnShowOptions(), row.shown);
-    EXPECT_EQ(shown.height(), row.shown ? shownHeight : foldedHeight);
-    EXPECT_TRUE(
-        control<QRadioButton>(row.output == 1 ? "optOutput_1" : "optOutput_0")->isChecked());
-    EXPECT_EQ(selected("cmbFormat"), row.format);
-    EXPECT_EQ(selected("cmbRound"), row.round);
-    EXPECT_EQ(shown.lngListCount(), row.listCount);
-    clickKeys("5+3=");
-    EXPECT_FALSE(display().empty()) << "the display always has an output form";
-}
-
-std::vector<GarbageRow> garbageRows() {
-    std::vector<GarbageRow> rows;
-    const char* texts[] = {"abc", "", "99", "-1", "1e400", "True"};
-    for (const char* text : texts) {
-        const std::string t = text;
-        const bool number = t == "99" || t == "-1";
-        rows.push_back({"Top", text, false, 0, 1, 4, 10});
-        rows.push_back({"Left", text, false, 0, 1, 4, 10});
-        rows.push_back({"ShowOptions", text, number || t == "True", 0, 1, 4, 10});
-        rows.push_back({"Output", text, false, 0, 1, 4, 10});
-        rows.push_back({"Format", text, false, 0, 1, 4, 10});
-        rows.push_back({"Round", text, false, 0, 1, 4, 10});
-        rows.push_back({"ListCount", text, false, 0, 1, 4, t == "99" ? 99 : 10});
-    }
-    return rows;
-}
-
-INSTANTIATE_TEST_SUITE_P(SavedValues, Garbage, ::testing::ValuesIn(garbageRows()));
-
 TEST_F(StartUp, SavedPositionsInsideTheScreenAreApplied) {
     settings.values = {{"Top", "-1"}, {"Left", "99"}};
     frmMain& shown = start();
