@@ -18,7 +18,6 @@
 
 #include "about/frmAbout.h"
 #include "engine/RuntimeError.h"
-#include "entry/AccessibleNames.h"
 #include "entry/SavedSettings.h"
 #include "history/frmHistory.h"
 #include "mainwindow/DisplayExtras.h"
@@ -28,7 +27,6 @@
 #include "memory/MemoryList.h"
 #include "memory/MemoryPictures.h"
 #include "platform/AccessibleIds.h"
-#include "platform/ControlNames.h"
 #include "platform/IndicatorImages.h"
 #include "platform/KeyPreview.h"
 #include "platform/MessageDialog.h"
@@ -105,7 +103,6 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
     createControls();
     connectHandlers();
     setWindowIcon(programIcon());
-    ApplyAccessibleNames(*this, accessibleNameOf);
     displayExtras_ = new DisplayExtras(*this, *lblDisplay);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     // Key preview: the keyboard map sees every key first, and the focused

@@ -31,10 +31,10 @@
 #include <qpa/qplatformintegration.h>
 #endif
 
-#include "entry/AccessibleNames.h"
 #include "entry/Readouts.h"
 #include "history/frmHistory.h"
 #include "stair/frmStair.h"
+#include "support/LayoutNames.h"
 #include "support/MainWindowFixture.h"
 
 namespace plumbrule::testing {
