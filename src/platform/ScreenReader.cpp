@@ -12,13 +12,13 @@ namespace plumbrule {
 namespace {
 
 // The voice of a window, made on its first Say. Each text is said by the
-// voice under a new accessible identity: a screen reader keeps still when the
-// focus goes to the object it is already on, and skips a focus change that a
-// newer one overtook, so a voice that kept its identity (or a few taking
-// turns) would at times land silently on the current one. Dropping the
-// voice's accessible interface makes Qt give it a new one, with a new path
-// on the accessibility bus; only the name and the focus are sent, so the
-// screen reader has no more to do than for a focus change.
+// voice under a new accessible identity, for Orca keeps still when the focus
+// goes to the object it is already on, and skips a focus change that a newer
+// one overtook: a voice that kept its identity (or a few taking turns) would
+// at times land silently on the current one. Dropping the voice's accessible
+// interface makes Qt give it a new one, with a new path on the accessibility
+// bus; only the name and the focus are sent, so the screen reader has no
+// more to do than for a focus change.
 class Voice : public QWidget {
   public:
     explicit Voice(QWidget& window) : QWidget(&window) {
