@@ -27,7 +27,7 @@ inline constexpr std::array controls{
     ControlPlace{"lblTitle", K::Label, {1440, 240, 3225, 480}},
     ControlPlace{"lblVersion", K::Label, {1410, 780, 3885, 225}},
     ControlPlace{"lblDescription", K::Label, {1410, 1125, 3885, 990}},
-    ControlPlace{"cmdOK", K::Button, {4245, 2805, 1260, 345}, "OK"},
+    ControlPlace{"cmdOK", K::Button, {4245, 2805, 1260, 345}, "OK", {}, "OK"},
 };
 
 }  // namespace plumbrule::about_layout

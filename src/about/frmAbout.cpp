@@ -14,9 +14,7 @@
 #include <QPushButton>
 
 #include "about/AboutLayout.h"
-#include "entry/AccessibleNames.h"
 #include "platform/AccessibleIds.h"
-#include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
 #include "platform/Twips.h"
 
@@ -172,7 +170,6 @@ frmAbout::frmAbout(QWidget* parent)
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     setWindowIcon(programIcon());
-    ApplyAccessibleNames(*this, accessibleNameOf);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     Form_Load();
 }

@@ -10,7 +10,7 @@
 #include "area/AreaLayout.h"
 #include "area/AreaSolver.h"
 #include "engine/Formatter.h"
-#include "platform/ScreenReader.h"
+#include "platform/ResultLines.h"
 
 namespace plumbrule {
 

@@ -5,7 +5,7 @@
 #include "entry/KeyboardMap.h"
 
 #include "entry/Calculator.h"
-#include "history/HistoryTape.h"
+#include "entry/TapeRecorder.h"
 
 namespace plumbrule {
 
@@ -118,7 +118,7 @@ void KeyboardMap::operatorKey(void (Calculator::*operation)(), std::int32_t op) 
     if (pending != opNone && state.blnOperatorKeyed) {
         // A1: a second operator in a row only swaps the pending operation.
         (calculator_.*operation)();
-        RecordOperatorChange(history_.tape(), state.evaluator.lngPendingOp);
+        history_.tape().changeOperator(state.evaluator.lngPendingOp);
     } else if (pending != opNone) {
         // A2: the operand, the intermediate result and the new operator.
         record(D);
@@ -215,7 +215,7 @@ void KeyboardMap::beginNewEntry() {
 }
 
 void KeyboardMap::record(const std::string& entry) {
-    RecordHistory(history_.tape(), entry, calculator_.state().evaluator.lngPendingOp);
+    history_.tape().append(entry);
 }
 
 }  // namespace plumbrule

@@ -12,14 +12,14 @@
 namespace plumbrule {
 
 class Calculator;
-class HistoryTape;
+class TapeRecorder;
 
 // What the keyboard map needs of the history window: the tape. Touching it
 // loads the history window, hidden, when it is not loaded yet.
 class HistoryAccess {
   public:
     virtual ~HistoryAccess() = default;
-    virtual HistoryTape& tape() = 0;
+    virtual TapeRecorder& tape() = 0;
 };
 
 // The calculator's whole keyboard interface: maps a key press onto the entry

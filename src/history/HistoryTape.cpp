@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/Evaluator.h"
-
 namespace plumbrule {
 
 void HistoryTape::append(std::string_view text) {
@@ -46,19 +44,8 @@ void HistoryTape::moveCaretToEnd() {
     if (listener_) listener_->tapeCaretToEnd();
 }
 
-std::string_view OperatorToken(std::int32_t op) {
-    switch (op) {
-        case opAdd:
-            return "+ ";
-        case opSubtract:
-            return "- ";
-        case opMultiply:
-            return "* ";
-        case opDivide:
-            return "/ ";
-        default:
-            return "";
-    }
+void HistoryTape::changeOperator(std::int32_t lngPendingOp) {
+    RecordOperatorChange(*this, lngPendingOp);
 }
 
 void RecordOperatorChange(HistoryTape& tape, std::int32_t lngPendingOp) {

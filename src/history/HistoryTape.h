@@ -11,6 +11,8 @@
 #include <string_view>
 #include <utility>
 
+#include "entry/TapeRecorder.h"
+
 // The history tape: a plain-text record of the calculations typed on the
 // keyboard. Lines are separated by CR LF; the last line normally has no line
 // break, because each write ends where the next one continues:
@@ -18,8 +20,6 @@
 // The tape lives for the whole run. The history window only shows it; hiding
 // or closing that window keeps the tape, and only Clear empties it.
 namespace plumbrule {
-
-inline constexpr std::string_view CRLF = "\r\n";
 
 // Told of every change of the tape, so a view can follow it piece by piece
 // (append, or take a few characters off the end) instead of redrawing the
@@ -37,10 +37,11 @@ class HistoryTapeListener {
     virtual void tapeCaretToEnd() = 0;
 };
 
-class HistoryTape {
+// The keyboard writes it through TapeRecorder.
+class HistoryTape : public TapeRecorder {
   public:
     const std::string& text() const { return text_; }
-    bool empty() const { return text_.empty(); }
+    bool empty() const override { return text_.empty(); }
 
     // One listener at a time (the history window while it is loaded), or none.
     void setListener(HistoryTapeListener* listener) { listener_ = listener; }
@@ -48,7 +49,7 @@ class HistoryTape {
     void setChangeObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
     // append("+ ") on "5\r\n" -> "5\r\n+ "
-    void append(std::string_view text);
+    void append(std::string_view text) override;
 
     // Replaces the last two characters by `token` ("5\r\n+ " -> "5\r\n- ").
     // A tape shorter than two characters loses what it has, then gets the token.
@@ -61,8 +62,11 @@ class HistoryTape {
     // without a copy.
     void replaceAll(std::string text);
 
+    // RecordOperatorChange on this tape.
+    void changeOperator(std::int32_t lngPendingOp) override;
+
     // Passes the keyboard's "caret to the end" on to the view.
-    void moveCaretToEnd();
+    void moveCaretToEnd() override;
 
   private:
     std::string text_;
@@ -72,10 +76,6 @@ class HistoryTape {
         if (observer_) observer_();
     }
 };
-
-// The operator token of a pending-operation code: 1 "+ ", 2 "- ", 3 "* ",
-// 4 "/ "; any other code has none ("").
-std::string_view OperatorToken(std::int32_t op);
 
 // RecordOperatorChange(tape, lngPendingOp): a second operator key in a row
 // replaces the last two characters of the tape (the old token) by the token of

@@ -17,13 +17,12 @@
 #include <QStandardPaths>
 #include <QTextCursor>
 
-#include "entry/AccessibleNames.h"
 #include "history/HistoryExport.h"
+#include "history/HistoryLayout.h"
 #include "history/HistoryPlacement.h"
 #include "history/KeptTape.h"
 #include "history/TapePrinter.h"
 #include "platform/AccessibleIds.h"
-#include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
 #include "platform/QtPrintDialog.h"
 #include "platform/Screens.h"
@@ -56,7 +55,7 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     auto* client = new QWidget(this);
     setCentralWidget(client);
     Text1_ = new QPlainTextEdit(client);
-    Text1_->setObjectName("Text1");
+    PlaceControl(*Text1_, history_layout::controls[0]);
     Text1_->setReadOnly(true);
     // Locked against typing, but the tape can be selected, by mouse or by
     // keyboard, and copied (Ctrl+C, or Copy in its right-click menu).
@@ -72,13 +71,12 @@ frmHistory::frmHistory(HistoryTape& tape, Services services, QWidget* parent)
     font.setPointSizeF(9.75);
     font.setBold(true);
     Text1_->setFont(font);
-    Text1_->setGeometry(Pixels(45), Pixels(45), Pixels(3300), Pixels(4695));
 
     buildMenus();
     setWindowIcon(programIcon());
-    ApplyAccessibleNames(*this, accessibleNameOf);
-    // The designed client area, 3405 x 4800 twips, below the menu bar.
-    resize(Pixels(3405), Pixels(4800) + menuBar()->sizeHint().height());
+    // The designed client area, below the menu bar.
+    const QSize size = PixelRect(history_layout::client).size();
+    resize(size.width(), size.height() + menuBar()->sizeHint().height());
 
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     // Anything that moves the caret or the view away from the end.

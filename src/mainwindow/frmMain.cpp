@@ -19,7 +19,6 @@
 #include <variant>
 
 #include "about/frmAbout.h"
-#include "entry/AccessibleNames.h"
 #include "history/frmHistory.h"
 #include "mainwindow/DisplayExtras.h"
 #include "mainwindow/DisplayLabel.h"
@@ -27,7 +26,6 @@
 #include "memory/MemoryList.h"
 #include "memory/MemoryPictures.h"
 #include "platform/AccessibleIds.h"
-#include "platform/ControlNames.h"
 #include "platform/IndicatorImages.h"
 #include "platform/KeyPreview.h"
 #include "platform/MessageDialog.h"
@@ -98,7 +96,6 @@ frmMain::frmMain(MessageDialog& messages, SettingsStore& settings, QWidget* pare
     createControls();
     connectHandlers();
     setWindowIcon(programIcon());
-    ApplyAccessibleNames(*this, accessibleNameOf);
     displayExtras_ = new DisplayExtras(*this, *lblDisplay);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     // Key preview: the keyboard map sees every key first, and the focused

@@ -18,11 +18,10 @@
 #include <utility>
 
 #include "area/AreaPage.h"
-#include "entry/AccessibleNames.h"
 #include "platform/AccessibleIds.h"
-#include "platform/ControlNames.h"
 #include "platform/ProgramIcon.h"
-#include "platform/ScreenReader.h"
+#include "platform/ResultLines.h"
+#include "platform/TabSelection.h"
 #include "platform/Twips.h"
 #include "stair/StairDiagram.h"
 #include "stair/StairLayout.h"
@@ -81,7 +80,6 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
     findControls();
     setFocusOrder();
     setWindowIcon(programIcon());
-    ApplyAccessibleNames(*this, accessibleNameOf);
     if (AccessibleIdsRequested()) ApplyAccessibleIds(*this);
     SpeakTextBoxesOnFocus(*this);
     Form_Load();
@@ -100,9 +98,6 @@ void frmStair::findControls() {
         qobject_cast<QLabel*>(made(QStringLiteral("Label1_") + suffix))->setBuddy(Text1_[index]);
         qobject_cast<QLabel*>(made(QStringLiteral("Label2_") + suffix))->setBuddy(Text2_[index]);
     }
-    lblRiser_ = qobject_cast<QLabel*>(made(QStringLiteral("lblRiser")));
-    lblTread_ = qobject_cast<QLabel*>(made(QStringLiteral("lblTread")));
-    lblStringer_ = qobject_cast<QLabel*>(made(QStringLiteral("lblStringer")));
     for (std::size_t index = 0; index < 2; ++index) {
         auto* option = qobject_cast<QRadioButton*>(made(QStringLiteral("optStair_%1").arg(index)));
         connect(option, &QRadioButton::toggled, this, [this, index](bool checked) {
@@ -175,8 +170,6 @@ void frmStair::cmdCalculate_Click() {
         form.Text2[index] = Text2_[index]->text().toStdString();
     }
     form.risersChosen = optStair_[0]->isChecked();
-    auto* results = findChild<QWidget*>(QStringLiteral("Frame2"));
-    const QStringList before = ResultLines(*results);
     const int error =
         calculator_.cmdCalculate_Click(currentOptions_ ? currentOptions_() : DisplayOptions{});
     if (error != 0) {
@@ -184,8 +177,6 @@ void frmStair::cmdCalculate_Click() {
         messages_.show(message.text, MessageIcon::Exclamation, message.title);
     }
     render();
-    // A screen reader says the new result lines, wherever the focus is.
-    Say(*this, ChangedLines(before, ResultLines(*results)));
 }
 
 void frmStair::Command1_Click() {
@@ -194,19 +185,18 @@ void frmStair::Command1_Click() {
 
 void frmStair::render() {
     const StairForm& form = calculator_.form();
-    // Only a text that changes is set, so a screen reader hears each result
-    // line once, when it changes.
-    const auto show = [](auto* control, const std::string& text) {
+    const auto show = [](QLineEdit* box, const std::string& text) {
         const QString shown = QString::fromStdString(text);
-        if (control->text() != shown) control->setText(shown);
+        if (box->text() != shown) box->setText(shown);
     };
     for (std::size_t index = 0; index < 3; ++index) {
         show(Text1_[index], form.Text1[index]);
         show(Text2_[index], form.Text2[index]);
     }
-    show(lblRiser_, form.lblRiser);
-    show(lblTread_, form.lblTread);
-    show(lblStringer_, form.lblStringer);
+    // A screen reader says the result lines that change, wherever the focus is.
+    ShowResultLines(*this, *findChild<QWidget*>(QStringLiteral("Frame2")),
+                    {QString::fromStdString(form.lblRiser), QString::fromStdString(form.lblTread),
+                     QString::fromStdString(form.lblStringer)});
 }
 
 }  // namespace plumbrule

@@ -12,7 +12,6 @@
 #include "platform/QtMessageDialog.h"
 #include "stair/StairCalculator.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -77,9 +76,6 @@ class frmStair : public QWidget {
     std::array<QLineEdit*, 3> Text1_{};
     std::array<QLineEdit*, 3> Text2_{};
     std::array<QRadioButton*, 2> optStair_{};
-    QLabel* lblRiser_ = nullptr;
-    QLabel* lblTread_ = nullptr;
-    QLabel* lblStringer_ = nullptr;
     QPushButton* cmdCalculate_ = nullptr;
     QPushButton* Command1_ = nullptr;
 };

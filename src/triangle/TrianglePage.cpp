@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "engine/Formatter.h"
-#include "platform/ScreenReader.h"
+#include "platform/ResultLines.h"
 #include "triangle/TriangleDiagram.h"
 #include "triangle/TriangleLayout.h"
 #include "triangle/TriangleSolver.h"
