@@ -17,7 +17,6 @@ import argparse
 import configparser
 import os
 import subprocess
-import sys
 import time
 import unittest
 

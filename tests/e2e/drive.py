@@ -20,10 +20,10 @@ otherwise).
 import os
 import sys
 
-from desktop_kit import (Atspi, Scenario, client_rect, click_at, click_node, copied,
-                         expect_over, expect_saved, extents, listen, named, on_screen, press, run,
-                         set_accessibility, settings, text_of, type_text, wait_change, wait_for,
-                         x_window_gone, x_windows, xdo, checked, centre)
+from desktop_kit import (Atspi, Scenario, centre, checked, client_rect, click_at, click_node,
+                         copied, expect_over, expect_saved, extents, listen, named, on_screen,
+                         press, run, set_accessibility, settings, text_of, type_text,
+                         wait_change, wait_for, x_window_gone, x_windows, xdo)
 
 DECIMAL = {"Output": "1", "Format": "0"}
 HISTORY = "History - Plumbrule"

@@ -16,7 +16,6 @@ screen reader's answer in vain.
 """
 
 import sys
-import time
 
 import desktop_kit
 from desktop_kit import Atspi, Failure, Scenario, click_node, named, press, run, type_text, \
