@@ -185,8 +185,7 @@ class WithAccessibility(Scenario):
         p.close()
 
     def test_stair_and_tools_window(self):
-        """The stair window, in feet and inches too, its message box over it; Ctrl+Tab to the
-        triangle and area tabs."""
+        """The stair window in feet and inches, its message box, Ctrl+Tab to the other tools."""
         p = self.start(DECIMAL)
         p.click("cmdStair")
         p.window_of("Stair Calculator")
@@ -292,8 +291,7 @@ class WithAccessibility(Scenario):
         p.close()
 
     def test_windows_reopen_where_they_were(self):
-        """Main and history windows reopen where they were; a run that never shows the history
-        window keeps its place."""
+        """Both windows reopen where they were; a run never showing the tape keeps its place."""
         p = self.start(dict(DECIMAL, ShowOptions="True"))
         p.click("cmdHistory")
         history = client_rect(p.x_window(f"^{HISTORY}$"))
