@@ -107,6 +107,10 @@ class ScreenReader(Scenario):
 
     def tearDown(self):
         if self.p.process.poll() is None:
+            # Orca reads out the window brought forward; Alt+F4 pressed while
+            # it is busy with that would wait for it.
+            self.p.activate()
+            self.speech.quiet()
             self.p.close()
         errors = self.p.stderr()
         self.assertNotIn(KEY_EVENT_ERROR, errors, "a key waited for the screen reader in vain "
