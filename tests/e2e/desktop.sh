@@ -6,8 +6,9 @@
 
 # Runs the end-to-end tier: the built program on a private desktop of its own,
 # driven through the X server as a user drives it.
-#   tests/e2e/desktop.sh PROGRAM [--driver FILE] [driver options...]
-# The driver is drive.py unless another of this folder is named (layouts.py).
+#   tests/e2e/desktop.sh PROGRAM [--driver FILE] [unittest options...]
+# The driver is drive.py unless another of this folder is named (layouts.py);
+# each scenario is a test case, chosen by unittest's options (-k plain).
 #
 # The desktop (scripts/private-desktop.sh): Xvfb on a free display, a private
 # D-Bus session bus, the accessibility bus (at-spi2-core) and the openbox
@@ -17,7 +18,7 @@
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server could start).
 set -uo pipefail
 
-program=${1:?usage: desktop.sh PROGRAM [--driver FILE] [driver options...]}
+program=${1:?usage: desktop.sh PROGRAM [--driver FILE] [unittest options...]}
 shift
 driver=drive.py
 if [ "${1:-}" = --driver ]; then

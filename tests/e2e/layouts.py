@@ -11,16 +11,14 @@ each text is typed by xdotool through that layout's own keys and Shift states
 (the French AZERTY digits with Shift, the Canadian French ' on Shift+comma);
 on US International the apostrophe and quotation mark are dead keys, pressed
 and followed by Space. Every layout must give what US English gives.
-desktop.sh starts the desktop and runs this with --driver layouts.py.
+desktop.sh starts the desktop and runs this with --driver layouts.py; each
+layout is a scenario of its own, on a program started under US English.
 """
 
-import argparse
-import shutil
-import subprocess
 import sys
 
-from drive import Failure, Program, log, press, settle, set_accessibility, wait_for, \
-    write_settings, xdo
+from desktop_kit import Failure, Scenario, press, run, run_tool, set_accessibility, settle, \
+    type_text, wait_for
 
 # What US English shows for the texts below (fractional feet and inches to
 # 1/16 inch); "\n" is Enter.
@@ -33,107 +31,86 @@ EXPECTED = {
     "5n": "-5",
 }
 
-# Layout, variant, and the characters typed there as dead key then Space.
-LAYOUTS = [
-    ("gb", "", {}),
-    ("ca", "", {}),
-    ("ca", "multix", {}),
-    ("de", "", {}),
-    ("fr", "", {}),
-    ("us", "intl", {"'": "dead_acute", '"': "dead_diaeresis"}),
-    ("us", "dvorak", {}),
-]
+# US International's dead keys, typed as the key then Space.
+DEAD_KEYS = {"'": "dead_acute", '"': "dead_diaeresis"}
 
 
-def set_layout(layout, variant):
-    command = ["setxkbmap", "-layout", layout]
-    if variant:
-        command += ["-variant", variant]
-    result = subprocess.run(command, capture_output=True, text=True, check=False)
-    if result.returncode != 0:
-        raise Failure(f"{' '.join(command)}: {result.stderr.strip()}")
-    # No wait: setxkbmap has ended, so the server sent the program the new
-    # keymap's notice before any key that xdotool sends from now on.
+def set_layout(layout, variant=""):
+    # No wait after it: setxkbmap has ended, so the server sent the program
+    # the new keymap's notice before any key that xdotool sends from now on.
+    run_tool("setxkbmap", "-layout", layout, *(["-variant", variant] if variant else []))
 
 
-def type_text(text, dead):
-    """Types `text` as a user of the layout does: each run of ordinary
-    characters by their keys, a dead key then Space, "\\n" as Enter."""
-    run = ""
+def type_as_user(text, dead):
+    """Each run of ordinary characters by their keys, a dead key then Space,
+    "\\n" as Enter."""
+    run_ = ""
     for character in text + "\0":
         if character in dead or character in "\n\0":
-            if run:
-                xdo("type", "--delay", "40", run)
-                run = ""
+            if run_:
+                type_text(run_)
+                run_ = ""
             if character in dead:
                 press(dead[character], "space")
             elif character == "\n":
                 press("Return")
         else:
-            run += character
+            run_ += character
 
 
-def typed(p, text, dead, expected):
-    """The display after `text` typed from a cleared display: what is
-    expected as soon as it shows, else what it shows once it has settled."""
-    press("Delete", "Delete")
-    try:
-        wait_for(p.display, "0", "display cleared")
-        type_text(text, dead)
-        try:
-            # A program slowed by a busy machine passes through the entry's
-            # steps; only the expected text, or a timeout, ends the wait.
-            return wait_for(p.display, expected, f"display after {text!r}")
-        except Failure:
-            return settle(p.display, f"display after {text!r}")
-    except Failure as failure:
-        return f"<{failure}>"
+class Layouts(Scenario):
+    @classmethod
+    def setUpClass(cls):
+        set_accessibility(True)
 
-
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--work", required=True)
-    args = parser.parse_args()
-    if not shutil.which("setxkbmap"):
-        log("FAIL: missing setxkbmap (scripts/setup.sh installs x11-xkb-utils)")
-        return 1
-    set_accessibility(True)
-    write_settings({})
-    failures = []
-    p = Program(args, accessible=True)
-    try:
+    def typed_as_us(self, layout, variant="", dead=None):
+        set_layout("us")
+        self.addCleanup(set_layout, "us")
+        p = self.start({})
         p.activate()
-        set_layout("us", "")
+        set_layout(layout, variant)
         for text, expected in EXPECTED.items():
-            got = typed(p, text, {}, expected)
-            if got != expected:
-                failures.append(f"us: {text!r} gave {got!r}, expected {expected!r}")
-        for layout, variant, dead in LAYOUTS:
-            name = f"{layout} {variant}".strip()
-            set_layout(layout, variant)
-            wrong = []
-            for text, expected in EXPECTED.items():
-                got = typed(p, text, dead, expected)
-                if got != expected:
-                    wrong.append(f"{name}: {text!r} gave {got!r}, US gives {expected!r}")
-            failures += wrong
-            log(f"{'ok  ' if not wrong else 'FAIL'} {name} types as US English")
-        # Closed on the last layout: the window manager grabs Alt+F4 anew
-        # after a layout switch, so a switch back just before the close
-        # could let the key reach the program instead. The desktop is ours.
+            with self.subTest(text=text):
+                press("Delete", "Delete")
+                wait_for(p.display, "0", "display cleared")
+                type_as_user(text, dead or {})
+                try:
+                    # A program slowed by a busy machine passes through the
+                    # entry's steps; only the expected text, or a timeout,
+                    # ends the wait.
+                    wait_for(p.display, expected, f"display after {text!r}")
+                except Failure:
+                    got = settle(p.display, f"display after {text!r}")
+                    self.fail(f"{text!r} gave {got!r}, US English gives {expected!r}")
+        # Closed on this layout: the window manager grabs Alt+F4 anew after a
+        # layout switch, so a switch back just before the close could let the
+        # key reach the program instead.
         p.close()
-    except Failure as failure:
-        failures.append(str(failure))
-    finally:
-        p.kill()
-    for failure in failures:
-        log(f"FAIL {failure}")
-    if failures:
-        return 1
-    log("layouts: every layout typed as US English")
-    return 0
+
+    def test_us(self):
+        self.typed_as_us("us")
+
+    def test_gb(self):
+        self.typed_as_us("gb")
+
+    def test_ca(self):
+        self.typed_as_us("ca")
+
+    def test_ca_multix(self):
+        self.typed_as_us("ca", "multix")
+
+    def test_de(self):
+        self.typed_as_us("de")
+
+    def test_fr(self):
+        self.typed_as_us("fr")
+
+    def test_us_intl(self):
+        self.typed_as_us("us", "intl", DEAD_KEYS)
+
+    def test_us_dvorak(self):
+        self.typed_as_us("us", "dvorak")
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run(sys.argv))
