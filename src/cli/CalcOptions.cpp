@@ -32,13 +32,19 @@ constexpr UnitsChoice kUnits[] = {
 
 // The tools' boxes as options. Each names its tool and the text member it
 // fills; --run is a box of two tools.
+// Every box is a text member of its tool's values, as the first one is (so
+// the member types are named once, alike for Debian 12's and 13's
+// clang-format).
 enum class Tool { Stair, Triangle, Area };
+using StairBox = decltype(&StairValues::height);
+using TriangleBox = decltype(&TriangleValues::rise);
+using AreaBox = decltype(&AreaValues::length);
 struct ToolOption {
     std::string_view name;
     Tool tool;
-    std::optional<std::string> StairValues::*stair = nullptr;
-    std::optional<std::string> TriangleValues::*triangle = nullptr;
-    std::optional<std::string> AreaValues::*area = nullptr;
+    StairBox stair = nullptr;
+    TriangleBox triangle = nullptr;
+    AreaBox area = nullptr;
 };
 
 constexpr ToolOption kToolOptions[] = {
@@ -86,9 +92,8 @@ std::string needsTool(const ToolOption& option) {
 
 // Fills the chosen tool's values; returns the problem, empty when every
 // value option belongs to the tool.
-template <typename Values>
-std::string fillValues(const std::vector<GivenValue>& given,
-                       std::optional<std::string> Values::*ToolOption::*member, Values& values) {
+template <typename Values, typename Member>
+std::string fillValues(const std::vector<GivenValue>& given, Member member, Values& values) {
     for (const GivenValue& item : given) {
         const auto box = item.option->*member;
         if (!box) return needsTool(*item.option);

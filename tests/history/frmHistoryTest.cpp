@@ -327,9 +327,14 @@ TEST_F(frmHistoryTest, PrintsEveryLineOfALongTapeWithAHeadingOnEachPage) {
     pdftotext.start("pdftotext", {pdf.path, "-"});
     ASSERT_TRUE(pdftotext.waitForFinished(20000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    EXPECT_TRUE(text.contains("Plumbrule history") && text.contains("Page 1 of 3") &&
-                text.contains("Page 3 of 3"))
-        << text.toStdString();
+    // More than one page, each with its heading (how many depends on the
+    // fonts the release has).
+    const QRegularExpressionMatch pages = QRegularExpression("Page 1 of (\\d+)").match(text);
+    ASSERT_TRUE(pages.hasMatch()) << text.toStdString();
+    const QString count = pages.captured(1);
+    EXPECT_GE(count.toInt(), 2);
+    EXPECT_EQ(text.count("Plumbrule history"), count.toInt());
+    EXPECT_TRUE(text.contains("Page " + count + " of " + count)) << text.toStdString();
     // In order, each line whole; the long one over two printed lines.
     qsizetype at = 0;
     for (int n = 1; n <= 120; ++n) {
