@@ -419,6 +419,9 @@ void frmMain::chooseOutput(int index) {
 
 void frmMain::Form_Load() {
     const MainWindowSettings::Values saved = savedSettings_.load();
+    // The window has its folded or unfolded height before it is first shown:
+    // resized once the window manager has placed it, it crept up each run.
+    setShowOptions(saved.showOptions);
     // The saved place is the window's outer corner. Placed before the window
     // is first shown, it is where the window manager puts the frame; placed
     // after, before the frame is known, it would be taken for the corner of
@@ -430,7 +433,6 @@ void frmMain::Form_Load() {
     render();
     calculator_.state().blnNewExpresion = true;
 
-    setShowOptions(saved.showOptions);
     chooseOutput(saved.output);
     if (saved.format) cmbFormat->setCurrentIndex(*saved.format);
     if (saved.round) cmbRound->setCurrentIndex(*saved.round);

@@ -292,7 +292,7 @@ class WithAccessibility(Scenario):
 
     def test_windows_reopen_where_they_were(self):
         """Both windows reopen where they were; a run never showing the tape keeps its place."""
-        p = self.start(dict(DECIMAL, ShowOptions="True"))
+        p = self.start(DECIMAL)
         p.click("cmdHistory")
         history = client_rect(p.x_window(f"^{HISTORY}$"))
         main = client_rect(p.window)
