@@ -18,6 +18,7 @@ otherwise).
 """
 
 import os
+import pathlib
 import sys
 
 from desktop_kit import (Atspi, Scenario, centre, checked, client_rect, click_at, click_node,
@@ -267,9 +268,10 @@ class WithAccessibility(Scenario):
                             p.x_window(f"^{HISTORY}$"), "the question")
                 press("Return")
             x_window_gone("^Export History List to a File...$")
-            with open(path + ".txt", "rb") as exported:
-                self.assertEqual(exported.read(), expected, f"History.txt after the {attempt} "
-                                 "export (the second one answered No)")
+            # The dialog may be gone from the screen a moment before the
+            # export has written the file: wait for the file itself.
+            wait_for(lambda: pathlib.Path(path + ".txt").read_bytes(), expected,
+                     f"History.txt after the {attempt} export (the second one answered No)")
         p.close()
 
     def test_history_resized_hidden_shown(self):
