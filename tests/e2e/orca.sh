@@ -64,8 +64,8 @@ if [ $status -ne 0 ]; then
     for log in "$work"/*.log; do
         [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 20 "$log"; }
     done >&2
-    if [ -n "${PLUMBRULE_ORCA_KEEP:-}" ]; then
-        cp "$work/orca-speech.out" "$PLUMBRULE_ORCA_KEEP" 2>/dev/null || true
-    fi
+fi
+if [ -n "${PLUMBRULE_ORCA_KEEP:-}" ]; then
+    cp "$work/orca-speech.out" "$PLUMBRULE_ORCA_KEEP" 2>/dev/null || true
 fi
 exit $status
