@@ -20,6 +20,7 @@
 #include "area/AreaPage.h"
 #include "platform/AccessibleIds.h"
 #include "platform/ProgramIcon.h"
+#include "platform/QuietTabs.h"
 #include "platform/ResultLines.h"
 #include "platform/TabSelection.h"
 #include "platform/Twips.h"
@@ -69,10 +70,11 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
     stairs->setObjectName(QStringLiteral("pageStairs"));
     BuildLayout(*stairs, stair_layout::controls,
                 [](const ControlPlace&, QWidget* parent) { return new StairDiagram(parent); });
-    tabTools_->addTab(stairs, QStringLiteral("Stairs"));
-    tabTools_->addTab(new TrianglePage(messages_, currentOptions_),
-                      QStringLiteral("Right Triangle"));
-    tabTools_->addTab(new AreaPage(messages_, currentOptions_), QStringLiteral("Area and Volume"));
+    AddTabsUnreported(
+        *tabTools_,
+        {{stairs, QStringLiteral("Stairs")},
+         {new TrianglePage(messages_, currentOptions_), QStringLiteral("Right Triangle")},
+         {new AreaPage(messages_, currentOptions_), QStringLiteral("Area and Volume")}});
     const QSize page = PixelRect(stair_layout::client).size();
     setFixedSize(page.width(), page.height() + tabTools_->tabBar()->sizeHint().height());
     tabTools_->setGeometry(rect());

@@ -412,6 +412,20 @@ class Scenario(unittest.TestCase):
         return p
 
 
+class ListeningScenario(Scenario):
+    """Scenarios on an accessibility bus that a listener holds, as under a
+    screen reader."""
+
+    @classmethod
+    def setUpClass(cls):
+        set_accessibility(True)
+        cls.stop_listening = staticmethod(listen())
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.stop_listening()
+
+
 def run(argv, *options):
     """Parses --program, --work and the driver's own `options` (names of
     further required ones); the rest goes to unittest."""

@@ -21,10 +21,10 @@ import os
 import pathlib
 import sys
 
-from desktop_kit import (Atspi, Scenario, centre, checked, client_rect, click_at, click_node,
-                         copied, expect_over, expect_saved, extents, listen, named, on_screen,
-                         press, run, set_accessibility, settings, text_of, type_text,
-                         wait_change, wait_for, x_window_gone, x_windows, xdo)
+from desktop_kit import (Atspi, ListeningScenario, Scenario, centre, checked, client_rect, click_at,
+                         click_node, copied, expect_over, expect_saved, extents, named, on_screen,
+                         press, run, set_accessibility, settings, text_of, type_text, wait_change,
+                         wait_for, x_window_gone, x_windows, xdo)
 
 DECIMAL = {"Output": "1", "Format": "0"}
 HISTORY = "History - Plumbrule"
@@ -88,16 +88,7 @@ def tape(p):
     return text_of(p.control("Text1"))
 
 
-class WithAccessibility(Scenario):
-    @classmethod
-    def setUpClass(cls):
-        set_accessibility(True)
-        cls.stop_listening = staticmethod(listen())
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.stop_listening()
-
+class WithAccessibility(ListeningScenario):
     def test_options_by_mouse_restored_by_the_next_run(self):
         """Keys act once; output options chosen with the mouse; what the next run restores."""
         p = self.start({})

@@ -16,22 +16,12 @@ the saved places as they were. wayland.sh starts the session and runs this.
 
 import sys
 
-from desktop_kit import Atspi, Scenario, expect_saved, listen, run, set_accessibility, \
-    sway_close, wait_for, wtype
+from desktop_kit import Atspi, ListeningScenario, expect_saved, run, sway_close, wait_for, wtype
 
 PLACES = {"Top": "1500", "Left": "3000", "HistTop": "600", "HistLeft": "900"}
 
 
-class Wayland(Scenario):
-    @classmethod
-    def setUpClass(cls):
-        set_accessibility(True)
-        cls.stop_listening = staticmethod(listen())
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.stop_listening()
-
+class Wayland(ListeningScenario):
     def typed(self, expected, *args):
         p = self.start(PLACES, wayland=True)
         wtype("-k", "Delete", "-k", "Delete")

@@ -263,7 +263,8 @@ void recordAnnouncement(QAccessibleEvent* event) {
         return;
     }
 #endif
-    if (type == QAccessible::TextSelectionChanged || type == QAccessible::TextCaretMoved) {
+    if (type == QAccessible::TextSelectionChanged || type == QAccessible::TextCaretMoved ||
+        type == QAccessible::Selection) {
         announcements.push_back({event->object(), type, QString()});
         return;
     }
@@ -445,6 +446,25 @@ TEST_F(Announcements, TheOtherTabsResultLinesAreSaidOnceWhenTheyChange) {
               QStringList{QStringLiteral("Diagonal 10'0\"\nAngle 36.9\u00B0\nPitch 9 in 12")});
     QTest::mouseClick(calculate, Qt::LeftButton);  // the same result: nothing new
     EXPECT_EQ(said(), QStringList{});
+    tools.close();
+}
+
+// A tab bar reported its first tab as selected as the tab was added, before
+// the window was shown; Orca took that late report for the focus and said the
+// tab instead of the box the window opens in. A tab chosen later is reported.
+TEST_F(Announcements, TheToolsWindowOpensWithoutReportingATabChosen) {
+    startActive();
+    announcements.clear();
+    click("cmdStair");
+    frmStair& tools = *window->stairWindow();
+    const auto tabsChosen = [] {
+        return std::count_if(announcements.begin(), announcements.end(), [](const Announcement& a) {
+            return a.type == QAccessible::Selection && qobject_cast<QTabBar*>(a.object);
+        });
+    };
+    EXPECT_EQ(tabsChosen(), 0);
+    tools.showTool(frmStair::RightTriangle);
+    EXPECT_EQ(tabsChosen(), 1);
     tools.close();
 }
 
