@@ -20,18 +20,17 @@ desktop_work plumbrule-orca
 desktop_require Xvfb xdotool openbox dbus-daemon dbus-send xclip xprop orca
 desktop_x_session
 
-# Orca with its own empty preferences, no sound and no braille display. What
-# it would say is what its debug output calls "SPEECH OUTPUT"; Orca's whole
+# What Orca would say is what its debug output calls "SPEECH OUTPUT"; Orca's whole
 # debug log (--debug-file) describes every event it handles, asking the
 # program for each object's details, which slows it down until keys wait
-# for it. So Orca runs as a user runs it, without the log, and only its
-# SPEECH OUTPUT lines (and the line that says it is up) go to a file, each
-# written as soon as it is said.
+# for it. So Orca runs as a user runs it, without the log, under a wrapper
+# that writes only its SPEECH OUTPUT lines (and the line that says it is up)
+# to a file, each as soon as it is said.
 mkdir -p "$work/orca-prefs"
 speech_only='
 import runpy, sys
 from datetime import datetime
-utterances = open(sys.argv[1], "w", encoding="utf-8")
+utterances = open(sys.argv[1], "a", encoding="utf-8")
 import orca.debug as debug
 inside = []
 def keeping_speech(original):
@@ -52,10 +51,8 @@ for name in ("println", "printMessage", "print_message"):
 sys.argv = [sys.argv[2]] + sys.argv[3:]
 runpy.run_path(sys.argv[0], run_name="__main__")
 '
-GSETTINGS_BACKEND=memory /usr/bin/python3 -c "$speech_only" "$work/orca-speech.out" \
-    "$(command -v orca)" --replace --user-prefs "$work/orca-prefs" \
-    --disable speech --disable braille >"$work/orca.log" 2>&1 &
-desktop_pids+=($!)
+# orca.py starts Orca with it, afresh for each scenario.
+printf '%s\n' "$speech_only" >"$work/speech-only.py"
 
 PYTHONDONTWRITEBYTECODE=1 "$python" "$here/${PLUMBRULE_ORCA_DRIVER:-orca.py}" --program "$program" --work "$work" \
     --speech "$work/orca-speech.out"
