@@ -5,8 +5,9 @@
 #include "cli/CalcOptions.h"
 
 #include <algorithm>
-#include <iterator>
 #include <string_view>
+
+#include "tools/ToolTable.h"
 
 namespace plumbrule::cli {
 namespace {
@@ -30,77 +31,51 @@ constexpr UnitsChoice kUnits[] = {
     {"m", Units::None, MetricUnit::Metres},
 };
 
-// The tools' boxes as options. Each names its tool and the text member it
-// fills; --run is a box of two tools.
-// Every box is a text member of its tool's values, as the first one is (so
-// the member types are named once, alike for Debian 12's and 13's
-// clang-format).
-enum class Tool { Stair, Triangle, Area };
-using StairBox = decltype(&StairValues::height);
-using TriangleBox = decltype(&TriangleValues::rise);
-using AreaBox = decltype(&AreaValues::length);
-struct ToolOption {
-    std::string_view name;
-    Tool tool;
-    StairBox stair = nullptr;
-    TriangleBox triangle = nullptr;
-    AreaBox area = nullptr;
-};
-
-constexpr ToolOption kToolOptions[] = {
-    {"--height", Tool::Stair, &StairValues::height},
-    {"--risers", Tool::Stair, &StairValues::risers},
-    {"--max-riser", Tool::Stair, &StairValues::maxRiser},
-    {"--run", Tool::Stair, &StairValues::run, &TriangleValues::run},
-    {"--treads", Tool::Stair, &StairValues::treads},
-    {"--max-tread", Tool::Stair, &StairValues::maxTread},
-    {"--rise", Tool::Triangle, nullptr, &TriangleValues::rise},
-    {"--diagonal", Tool::Triangle, nullptr, &TriangleValues::diagonal},
-    {"--pitch", Tool::Triangle, nullptr, &TriangleValues::pitch},
-    {"--angle", Tool::Triangle, nullptr, &TriangleValues::angle},
-    {"--length", Tool::Area, nullptr, nullptr, &AreaValues::length},
-    {"--width", Tool::Area, nullptr, nullptr, &AreaValues::width},
-    {"--thickness", Tool::Area, nullptr, nullptr, &AreaValues::thickness},
-};
-
-const ToolOption* toolOption(std::string_view name) {
-    for (const auto& option : kToolOptions) {
-        if (option.name == name) return &option;
+// The tools whose rows have a box for `option`, as their switches.
+std::vector<std::string_view> toolsWith(std::string_view option) {
+    std::vector<std::string_view> switches;
+    for (const ToolRow& row : toolTable()) {
+        for (const ToolBox& box : row.boxes) {
+            if (box.option == option) switches.push_back(row.option);
+        }
     }
-    return nullptr;
+    return switches;
+}
+
+// "--a", "--a or --b", "--a, --b or --c"
+std::string alternatives(const std::vector<std::string_view>& words, const char* last) {
+    std::string joined;
+    for (std::size_t index = 0; index < words.size(); ++index) {
+        if (index > 0) joined += index + 1 == words.size() ? last : ", ";
+        joined += words[index];
+    }
+    return joined;
+}
+
+// "--run needs --stair or --triangle (see --help)"
+std::string needsTool(std::string_view option) {
+    return std::string(option) + " needs " + alternatives(toolsWith(option), " or ") +
+           " (see --help)";
 }
 
 // A tool option as given: its value, or none when it was left without one.
 struct GivenValue {
-    const ToolOption* option;
+    std::string_view option;
     std::optional<std::string> value;
 };
 
-constexpr std::string_view kToolSwitches[] = {"--stair", "--triangle", "--area"};
-
-// The options that choose a tool, as the usage names them.
-std::string_view toolSwitch(Tool tool) {
-    return kToolSwitches[static_cast<int>(tool)];
-}
-
-// "--run needs --stair or --triangle (see --help)"
-std::string needsTool(const ToolOption& option) {
-    std::string wanted(toolSwitch(option.tool));
-    if (option.triangle && option.tool != Tool::Triangle) wanted += " or --triangle";
-    return std::string(option.name) + " needs " + wanted + " (see --help)";
-}
-
-// Fills the chosen tool's values; returns the problem, empty when every
-// value option belongs to the tool.
-template <typename Values, typename Member>
-std::string fillValues(const std::vector<GivenValue>& given, Member member, Values& values) {
+// The chosen tool's values; returns the problem, empty when every value
+// option belongs to the tool.
+std::string fillValues(const std::vector<GivenValue>& given, ToolValues& values) {
+    const ToolRow& row = toolTable()[static_cast<std::size_t>(values.tool)];
+    values.values.assign(row.boxes.size(), std::nullopt);
     for (const GivenValue& item : given) {
-        const auto box = item.option->*member;
-        if (!box) return needsTool(*item.option);
+        const auto box = std::ranges::find(row.boxes, item.option, &ToolBox::option);
+        if (box == row.boxes.end()) return needsTool(item.option);
         if (item.value) {
-            values.*box = *item.value;
+            values.values[static_cast<std::size_t>(box - row.boxes.begin())] = *item.value;
         } else if (values.problem.empty()) {
-            values.problem = std::string(item.option->name) + " needs a value";
+            values.problem = std::string(item.option) + " needs a value";
         }
     }
     return {};
@@ -163,7 +138,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     std::string unitsName = "feet-inches";
     bool optionsEnded = false;
-    std::optional<Tool> tool;
+    int tool = -1;
     std::vector<GivenValue> given;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -179,33 +154,35 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         }
         if (argument == "--help") return onlyAction(CommandLine::Action::ShowHelp);
         if (argument == "--version") return onlyAction(CommandLine::Action::ShowVersion);
-        if (const auto* chosen = std::ranges::find(kToolSwitches, argument);
-            chosen != std::end(kToolSwitches)) {
-            const auto next = static_cast<Tool>(chosen - std::begin(kToolSwitches));
-            if (tool && *tool != next) {
-                return refuse("--stair, --triangle and --area are one at a time (see --help)");
+        if (const int chosen = toolIndex(argument); chosen >= 0) {
+            if (tool >= 0 && tool != chosen) {
+                std::vector<std::string_view> switches;
+                for (const ToolRow& row : toolTable()) switches.push_back(row.option);
+                return refuse(alternatives(switches, " and ") + " are one at a time (see --help)");
             }
-            tool = next;
+            tool = chosen;
             continue;
         }
 
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        const ToolOption* box = toolOption(name);
+        const bool box = !toolsWith(name).empty();
         if (!box && name != "--style" && name != "--units" && name != "--precision") {
             return refuse("unknown option \"" + std::string(name) + "\" (see --help)");
         }
         std::optional<std::string_view> value;
         if (equals != std::string_view::npos) {
             value = argument.substr(equals + 1);
-        } else if (i + 1 < arguments.size()) {
+        } else if (i + 1 < arguments.size() && !(box && arguments[i + 1].starts_with("--"))) {
+            // A tool's value is never the next option: "--height --risers 3"
+            // leaves the height without one.
             value = arguments[++i];
         } else if (!box) {
             return refuse(std::string(name) + " needs a value (see --help)");
         }
         // A tool's value left out is the tool's problem to report.
         if (box) {
-            given.push_back({box, value ? std::optional<std::string>(*value) : std::nullopt});
+            given.push_back({name, value ? std::optional<std::string>(*value) : std::nullopt});
             continue;
         }
         if (std::string problem = applyOption(name, *value, line.form, unitsName);
@@ -220,96 +197,65 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (decimalOnly && line.form.display.style != Style::Decimal) {
         return refuse("--units " + unitsName + " needs --style decimal");
     }
-    if (!tool) {
-        if (!given.empty()) return refuse(needsTool(*given.front().option));
+    if (tool < 0) {
+        if (!given.empty()) return refuse(needsTool(given.front().option));
         return line;
     }
+    const ToolRow& row = toolTable()[static_cast<std::size_t>(tool)];
     if (line.hasExpression) {
-        return refuse(std::string(toolSwitch(*tool)) + " takes no EXPRESSION (see --help)");
+        return refuse(std::string(row.option) + " takes no EXPRESSION (see --help)");
     }
-    std::string problem;
-    switch (*tool) {
-        case Tool::Stair:
-            line.action = CommandLine::Action::Stair;
-            problem = fillValues(given, &ToolOption::stair, line.stair);
-            break;
-        case Tool::Triangle:
-            line.action = CommandLine::Action::Triangle;
-            problem = fillValues(given, &ToolOption::triangle, line.triangle);
-            break;
-        case Tool::Area:
-            line.action = CommandLine::Action::Area;
-            problem = fillValues(given, &ToolOption::area, line.area);
-            break;
-    }
-    if (!problem.empty()) return refuse(problem);
+    line.action = CommandLine::Action::Tool;
+    line.tool.tool = tool;
+    if (std::string problem = fillValues(given, line.tool); !problem.empty())
+        return refuse(problem);
     return line;
 }
 
+// A text's lines, each but the first after `indent`.
+std::string indented(std::string_view text, std::string_view indent) {
+    std::string out;
+    for (const char c : text) {
+        out += c;
+        if (c == '\n') out += indent;
+    }
+    return out;
+}
+
 std::string usageText() {
-    return "Usage: plumbrule-calc [--style fractional|decimal]\n"
-           "                      [--units none|feet-inches|inches|feet|mm|cm|m]\n"
-           "                      [--precision 0-8] [EXPRESSION ...]\n"
-           "       plumbrule-calc --stair [--height H] [--risers N] [--max-riser R]\n"
-           "                      [--run W] [--treads N] [--max-tread T] [options]\n"
-           "       plumbrule-calc --triangle [--rise R] [--run W] [--diagonal D]\n"
-           "                      [--pitch P] [--angle A] [options]\n"
-           "       plumbrule-calc --area --length L --width W [--thickness T] [options]\n"
-           "\n"
-           "Evaluates dimension arithmetic strictly left to right, as the Plumbrule\n"
-           "calculator does, and prints the result as the display would show it.\n"
-           "\n"
-           "  EXPRESSION  operands and the operators + - * / separated by spaces,\n"
-           "              e.g.  5'3-1/2\" + 0-3/8 \\* 2   (quote marks for the shell)\n"
-           "              Without EXPRESSION, each line of standard input is one\n"
-           "              expression and gives one line of output.\n"
-           "  --style     fractional (default) or decimal\n"
-           "  --units     feet-inches (default), none, inches; feet, mm, cm and m\n"
-           "              only with --style decimal\n"
-           "  --precision fractional: nearest 1/2^k inch (default 4, 1/16 inch);\n"
-           "              decimal: k decimal places\n"
-           "\n"
-           "  --stair     solves a straight stair as the Stair Calculator window does:\n"
-           "              give two of --height, --risers, --max-riser (the risers)\n"
-           "              and/or two of --run, --treads, --max-tread (the treads);\n"
-           "              the third is calculated. A bare number counts inches;\n"
-           "              a length with its marks is read as the calculator reads\n"
-           "              or pastes it (8'10-1/2\", 8' 10 1/2\"); counts are numbers.\n"
-           "              Prints the risers line, the treads line and, with both\n"
-           "              sides, the stringer line with the angle and 2R+T check:\n"
-           "              plumbrule-calc --stair --height \"8'10-1/2\\\"\" \\\n"
-           "                --max-riser 7.75 --run 130 --max-tread 10\n"
-           "              14 Risers @ 7.61\" = 8'10-1/2\"\n"
-           "              13 Treads @ 10.00\" = 10'10\"\n"
-           "              Stringer 14'0-1/16\" @ 37.3\u00B0, 2R+T 25.2\": steep\n"
-           "\n"
-           "  --triangle  solves a right triangle as the Right Triangle tab does: give\n"
-           "              two of --rise, --run, --diagonal (lengths), --pitch (inches\n"
-           "              of rise in 12 of run) and --angle (degrees): two sides, or\n"
-           "              one side with the pitch or the angle. Prints the rise, run,\n"
-           "              diagonal, angle and pitch lines:\n"
-           "              plumbrule-calc --triangle --rise \"6'\" --run \"8'\"\n"
-           "              Rise 6'0\"\n"
-           "              Run 8'0\"\n"
-           "              Diagonal 10'0\"\n"
-           "              Angle 36.9\u00B0\n"
-           "              Pitch 9 in 12\n"
-           "\n"
-           "  --area      the area and perimeter of --length by --width and, with\n"
-           "              --thickness, the volume and board feet, as the Area and\n"
-           "              Volume tab shows them:\n"
-           "              plumbrule-calc --area --length \"12'\" --width \"10'\" \\\n"
-           "                --thickness '4\"'\n"
-           "              Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00B2\n"
-           "              Perimeter 44'0\"\n"
-           "              Volume 40.00 cu ft = 1.48 cu yd = 1.133 m\u00B3\n"
-           "              Board feet 480.00\n"
-           "\n"
-           "Exit status: 0 every expression evaluated (or the stair, triangle or\n"
-           "area solved), 1 an expression reported an error (\"Error 13: Invalid\n"
-           "input.\") or a tool's value was missing or bad (one line on standard\n"
-           "error), 2 a bad option,\n"
-           "or input that could not be read or output that could not be written.\n";
+    std::string usage =
+        "Usage: plumbrule-calc [--style fractional|decimal]\n"
+        "                      [--units none|feet-inches|inches|feet|mm|cm|m]\n"
+        "                      [--precision 0-8] [EXPRESSION ...]\n";
+    for (const ToolRow& row : toolTable()) {
+        usage += "       plumbrule-calc " + indented(row.usage, std::string(22, ' ')) + "\n";
+    }
+    usage +=
+        "\n"
+        "Evaluates dimension arithmetic strictly left to right, as the Plumbrule\n"
+        "calculator does, and prints the result as the display would show it.\n"
+        "\n"
+        "  EXPRESSION  operands and the operators + - * / separated by spaces,\n"
+        "              e.g.  5'3-1/2\" + 0-3/8 \\* 2   (quote marks for the shell)\n"
+        "              Without EXPRESSION, each line of standard input is one\n"
+        "              expression and gives one line of output.\n"
+        "  --style     fractional (default) or decimal\n"
+        "  --units     feet-inches (default), none, inches; feet, mm, cm and m\n"
+        "              only with --style decimal\n"
+        "  --precision fractional: nearest 1/2^k inch (default 4, 1/16 inch);\n"
+        "              decimal: k decimal places\n";
+    for (const ToolRow& row : toolTable()) {
+        std::string name(row.option);
+        name.resize(std::max<std::size_t>(name.size() + 1, 12), ' ');
+        usage += "\n  " + name + indented(row.help, std::string(14, ' ')) + "\n";
+    }
+    usage +=
+        "\n"
+        "Exit status: 0 every expression evaluated (or the tool solved), 1 an\n"
+        "expression reported an error (\"Error 13: Invalid input.\") or a tool's\n"
+        "value was missing or bad (one line on standard error), 2 a bad option,\n"
+        "or input that could not be read or output that could not be written.\n";
+    return usage;
 }
 
 }  // namespace plumbrule::cli

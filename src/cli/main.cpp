@@ -16,8 +16,7 @@
 
 #include "cli/CalcOptions.h"
 #include "cli/ExpressionEvaluator.h"
-#include "cli/StairCommand.h"
-#include "cli/ToolCommands.h"
+#include "cli/ToolCommand.h"
 
 namespace {
 
@@ -138,7 +137,7 @@ int evaluateStandardInput(ExpressionEvaluator& evaluator) {
 // A tool's answer: its lines on standard output, or, for a missing or bad
 // value, its one problem line on standard error and nothing on standard
 // output.
-int printAnswer(const plumbrule::cli::StairAnswer& answer) {
+int printAnswer(const plumbrule::cli::ToolCommandAnswer& answer) {
     if (!answer.problem.empty()) {
         std::fprintf(stderr, "plumbrule-calc: %s\n", answer.problem.c_str());
         return kReportedError;
@@ -167,12 +166,8 @@ int main(int argc, char** argv) {
         case CommandLine::Action::Refuse:
             std::fprintf(stderr, "plumbrule-calc: %s\n", line.problem.c_str());
             return kTrouble;
-        case CommandLine::Action::Stair:
-            return printAnswer(plumbrule::cli::solveStair(line.stair, line.form));
-        case CommandLine::Action::Triangle:
-            return printAnswer(plumbrule::cli::solveTriangleCommand(line.triangle, line.form));
-        case CommandLine::Action::Area:
-            return printAnswer(plumbrule::cli::solveAreaCommand(line.area, line.form));
+        case CommandLine::Action::Tool:
+            return printAnswer(plumbrule::cli::solveToolCommand(line.tool, line.form));
         case CommandLine::Action::Evaluate:
             break;
     }

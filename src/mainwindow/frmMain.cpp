@@ -34,7 +34,7 @@
 #include "platform/Screens.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
-#include "stair/frmStair.h"
+#include "tools/frmStair.h"
 
 namespace plumbrule {
 

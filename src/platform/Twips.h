@@ -7,6 +7,8 @@
 #include <QRect>
 #include <cmath>
 
+#include "platform/ControlRows.h"
+
 // Window positions and sizes are kept in twips: 15 twips are one logical
 // pixel (1/1440 inch at 96 dots per inch); Qt scales logical pixels for
 // high-density screens.
@@ -37,14 +39,6 @@ inline int Pixels(float twips) {
 constexpr int Twips(int pixels) {
     return pixels * twipsPerPixel;
 }
-
-// A control's place as a window layout writes it, in twips.
-struct TwipsRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
 
 // PixelRect({405, 90, 3975, 330}) -> QRect(27, 6, 265, 22)
 inline QRect PixelRect(const TwipsRect& twips) {

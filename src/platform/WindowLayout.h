@@ -19,38 +19,11 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/ControlRows.h"
 #include "platform/Twips.h"
 
-// A window's controls written as data: one row per control, in the order the
-// window makes them. The window builds itself from its table, and its tests
-// read the same table, so a control is moved or renamed in one place.
+// Builds a window from its rows (platform/ControlRows.h) and wires them.
 namespace plumbrule {
-
-enum class ControlKind {
-    Button,   // QPushButton
-    Option,   // QRadioButton
-    Label,    // QLabel with a caption
-    Picture,  // QLabel that shows a picture
-    Frame,    // QGroupBox; its caption is the title
-    List,     // QComboBox
-    Box,      // QLineEdit
-    Rule,     // a plain QFrame: a line or a filled shape
-    Special,  // a control of the window's own class, made by the window
-};
-
-struct ControlPlace {
-    std::string_view name;  // objectName
-    ControlKind kind;
-    TwipsRect place;  // in the client area, or in the frame `in`
-    std::string_view caption = {};
-    std::string_view toolTip = {};  // exactly as shown, trailing blanks and all
-    // What the control does, in words a screen reader speaks: the captions of
-    // the keypad ("ft", ">", "CE", "-/+") say little when read aloud. Empty:
-    // the control keeps its own, as the result labels do, whose name is
-    // always their whole text.
-    std::string_view accessibleName = {};
-    std::string_view in = {};  // objectName of the frame that holds it; empty: the window
-};
 
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

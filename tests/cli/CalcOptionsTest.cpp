@@ -12,6 +12,7 @@ namespace {
 using Action = CommandLine::Action;
 using Style = DisplayOptions::Style;
 using Units = DisplayOptions::Units;
+using Values = std::vector<std::optional<std::string>>;
 
 TEST(CalcOptions, DefaultsAreTheFirstRunOptions) {
     const CommandLine line = parseCommandLine({});
@@ -83,11 +84,12 @@ TEST(CalcOptions, StairOptionsAreTheWindowsBoxes) {
     const CommandLine line =
         parseCommandLine({"--height", "8'10-1/2\"", "--stair", "--max-riser=7.75", "--run", "-130",
                           "--style", "decimal", "--treads", "13"});
-    EXPECT_EQ(line.action, Action::Stair) << line.problem;
-    EXPECT_EQ(line.stair, (StairValues{"8'10-1/2\"", {}, "7.75", "-130", "13", {}, {}}));
+    EXPECT_EQ(line.action, Action::Tool) << line.problem;
+    // The stair's boxes: the risers' step, count and overall, then the treads'.
+    EXPECT_EQ(line.tool.values, (Values{"7.75", {}, "8'10-1/2\"", {}, "13", "-130"}));
     EXPECT_EQ(line.form.display.style, Style::Decimal);
     // A value left out is the stair's problem to report, as a missing value.
-    EXPECT_EQ(parseCommandLine({"--stair", "--run"}).stair.problem, "--run needs a value");
+    EXPECT_EQ(parseCommandLine({"--stair", "--run"}).tool.problem, "--run needs a value");
 
     EXPECT_EQ(parseCommandLine({"--height", "100"}).problem, "--height needs --stair (see --help)");
     EXPECT_EQ(parseCommandLine({"--stair", "5"}).problem,
@@ -96,10 +98,10 @@ TEST(CalcOptions, StairOptionsAreTheWindowsBoxes) {
 
 TEST(CalcOptions, EachToolTakesItsOwnBoxesAndRunServesTwo) {
     const CommandLine triangle = parseCommandLine({"--run", "10'", "--pitch=8", "--triangle"});
-    EXPECT_EQ(triangle.action, Action::Triangle) << triangle.problem;
-    EXPECT_EQ(triangle.triangle, (TriangleValues{{}, "10'", {}, "8", {}, {}}));
+    EXPECT_EQ(triangle.action, Action::Tool) << triangle.problem;
+    EXPECT_EQ(triangle.tool.values, (Values{{}, "10'", {}, "8", {}}));
     const CommandLine area = parseCommandLine({"--area", "--length", "12'", "--width", "10'"});
-    EXPECT_EQ(area.area, (AreaValues{"12'", "10'", {}, {}}));
+    EXPECT_EQ(area.tool.values, (Values{"12'", "10'", {}}));
     const struct {
         std::vector<std::string> arguments;
         const char* problem;

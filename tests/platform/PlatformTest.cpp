@@ -30,9 +30,9 @@
 #include "platform/QtMessageDialog.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/Screens.h"
-#include "stair/frmStair.h"
 #include "support/FakeMessageDialog.h"
 #include "support/ModalWatchdog.h"
+#include "tools/frmStair.h"
 
 namespace plumbrule {
 namespace {

@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "tools/ToolTable.h"
+
+#include <array>
+
+#include "area/AreaLayout.h"
+#include "area/AreaSolver.h"
+#include "stair/StairCalculator.h"
+#include "stair/StairLayout.h"
+#include "triangle/TriangleLayout.h"
+#include "triangle/TriangleSolver.h"
+
+namespace plumbrule {
+
+namespace {
+
+const std::array kTools{
+    ToolRow{
+        "Stairs",
+        "Stair Calculator",
+        "--stair",
+        stairBoxes,
+        "--stair [--height H] [--risers N] [--max-riser R]\n"
+        "[--run W] [--treads N] [--max-tread T] [options]",
+        "solves a straight stair as the Stair Calculator window does:\n"
+        "give two of --height, --risers, --max-riser (the risers)\n"
+        "and/or two of --run, --treads, --max-tread (the treads);\n"
+        "the third is calculated. A bare number counts inches;\n"
+        "a length with its marks is read as the calculator reads\n"
+        "or pastes it (8'10-1/2\", 8' 10 1/2\"); counts are numbers.\n"
+        "Prints the risers line, the treads line and, with both\n"
+        "sides, the stringer line with the angle and 2R+T check:\n"
+        "plumbrule-calc --stair --height \"8'10-1/2\\\"\" \\\n"
+        "  --max-riser 7.75 --run 130 --max-tread 10\n"
+        "14 Risers @ 7.61\" = 8'10-1/2\"\n"
+        "13 Treads @ 10.00\" = 10'10\"\n"
+        "Stringer 14'0-1/16\" @ 37.3\u00B0, 2R+T 25.2\": steep",
+        solveStairSides,
+        stairMessage,
+        stair_layout::controls,
+        stairDiagram,
+        "cmdCalculate",
+        "Command1",
+        "Frame2",
+        "lblNote",
+    },
+    ToolRow{
+        "Right Triangle",
+        "Right Triangle",
+        "--triangle",
+        triangleBoxes,
+        "--triangle [--rise R] [--run W] [--diagonal D]\n"
+        "[--pitch P] [--angle A] [options]",
+        "solves a right triangle as the Right Triangle tab does: give\n"
+        "two of --rise, --run, --diagonal (lengths), --pitch (inches\n"
+        "of rise in 12 of run) and --angle (degrees): two sides, or\n"
+        "one side with the pitch or the angle. Prints the rise, run,\n"
+        "diagonal, angle and pitch lines:\n"
+        "plumbrule-calc --triangle --rise \"6'\" --run \"8'\"\n"
+        "Rise 6'0\"\n"
+        "Run 8'0\"\n"
+        "Diagonal 10'0\"\n"
+        "Angle 36.9\u00B0\n"
+        "Pitch 9 in 12",
+        solveTriangle,
+        triangleMessage,
+        triangle_layout::controls,
+        triangleDiagram,
+        "cmdCalculateTriangle",
+        "cmdCloseTriangle",
+        "fraTriangleResults",
+        "lblTriangleNote",
+    },
+    ToolRow{
+        "Area and Volume",
+        "Area and Volume",
+        "--area",
+        areaBoxes,
+        "--area --length L --width W [--thickness T] [options]",
+        "the area and perimeter of --length by --width and, with\n"
+        "--thickness, the volume and board feet, as the Area and\n"
+        "Volume tab shows them:\n"
+        "plumbrule-calc --area --length \"12'\" --width \"10'\" \\\n"
+        "  --thickness '4\"'\n"
+        "Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00B2\n"
+        "Perimeter 44'0\"\n"
+        "Volume 40.00 cu ft = 1.48 cu yd = 1.133 m\u00B3\n"
+        "Board feet 480.00",
+        solveArea,
+        areaMessage,
+        area_layout::controls,
+        areaDiagram,
+        "cmdCalculateArea",
+        "cmdCloseArea",
+        "fraAreaResults",
+        "lblAreaNote",
+    },
+};
+
+}  // namespace
+
+std::span<const ToolRow> toolTable() {
+    return kTools;
+}
+
+int toolIndex(std::string_view option) {
+    for (std::size_t index = 0; index < kTools.size(); ++index) {
+        if (kTools[index].option == option) return static_cast<int>(index);
+    }
+    return -1;
+}
+
+}  // namespace plumbrule

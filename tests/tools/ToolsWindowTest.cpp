@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 The Plumbrule developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The tools window's tabs: Stairs, Right Triangle, Area and Volume.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+#include "support/FakeMessageDialog.h"
+#include "tools/ToolTable.h"
+#include "tools/frmStair.h"
+
+namespace plumbrule {
+namespace {
+
+using testing::FakeMessageDialog;
+
+class ToolsWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<frmStair>(messages, [this] { return options; });
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    template <typename T = QWidget>
+    T* control(const QString& name) const {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    // Types each box's text (the other boxes of the tab emptied) and clicks
+    // the tab's Calculate button; returns the tab's result lines.
+    QStringList calculate(const char* button, const std::vector<std::pair<QString, QString>>& boxes,
+                          const char* resultLines, int lineCount) {
+        for (QLineEdit* box :
+             control(QString::fromLatin1(button))->parentWidget()->findChildren<QLineEdit*>()) {
+            box->clear();
+        }
+        for (const auto& [name, text] : boxes) {
+            QLineEdit* box = control<QLineEdit>(name);
+            box->setFocus();
+            QTest::keyClicks(box, text);
+        }
+        QTest::mouseClick(control<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
+        QStringList lines;
+        for (int line = 0; line < lineCount; ++line) {
+            lines << control<QLabel>(QString::fromLatin1(resultLines) + QString::number(line))
+                         ->text();
+        }
+        return lines;
+    }
+
+    // Saves a picture of the window when PLUMBRULE_SCREENSHOT_DIR is set.
+    void screenshot(const char* file) const {
+        const QString folder = qEnvironmentVariable("PLUMBRULE_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) window->grab().save(folder + QLatin1Char('/') + QLatin1String(file));
+    }
+
+    FakeMessageDialog messages;
+    DisplayOptions options;  // a first run: fractional feet and inches, 1/16 inch
+    std::unique_ptr<frmStair> window;
+};
+
+TEST_F(ToolsWindow, ThreeTabsGrowTheWindowByTheBarOnlyAndNameTheCaption) {
+    auto* tabs = control<QTabWidget>(QStringLiteral("tabTools"));
+    ASSERT_EQ(tabs->count(), 3);
+    EXPECT_EQ(tabs->tabText(0), "Stairs");
+    EXPECT_EQ(tabs->tabText(1), "Right Triangle");
+    EXPECT_EQ(tabs->tabText(2), "Area and Volume");
+    EXPECT_EQ(window->height(), 321 + tabs->tabBar()->height());
+    // Ctrl+Tab and Ctrl+PageDown from a box, as anywhere in Qt; the caption follows.
+    const struct {
+        Qt::Key key;
+        const char* box;
+        const char* caption;
+    } steps[] = {{Qt::Key_Tab, "Text1_2", "Right Triangle"},
+                 {Qt::Key_PageDown, "txtRise", "Area and Volume"},
+                 {Qt::Key_Tab, "txtLength", "Stair Calculator"}};
+    for (const auto& step : steps) {
+        QWidget* box = control(QString::fromLatin1(step.box));
+        EXPECT_EQ(tabs->currentWidget()->size(), QSize(453, 321)) << step.box;
+        box->setFocus();
+        QTest::keyClick(box, step.key, Qt::ControlModifier);
+        EXPECT_EQ(window->windowTitle().toStdString(), step.caption);
+    }
+}
+
+TEST_F(ToolsWindow, TheWorkedExamplesComeOutInTheTabs) {
+    window->showTool(toolIndex("--triangle"));
+    EXPECT_EQ(calculate("cmdCalculateTriangle", {{"txtRise", "6'0\""}, {"txtRun", "8'0\""}},
+                        "lblTriangle_", 3),
+              (QStringList{"Diagonal 10'0\"", "Angle 36.9\u00B0", "Pitch 9 in 12"}));
+    EXPECT_EQ(calculate("cmdCalculateTriangle", {{"txtRun", "10'"}, {"txtPitch", "8"}},
+                        "lblTriangle_", 3),
+              (QStringList{"Rise 6'8\"", "Diagonal 12'0-1/4\"", "Angle 33.7\u00B0"}));
+    // A box the user typed keeps exactly its text.
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("txtRun"))->text(), "10'");
+    screenshot("plumbrule-triangle.png");
+
+    window->showTool(toolIndex("--area"));
+    EXPECT_EQ(
+        calculate("cmdCalculateArea",
+                  {{"txtLength", "12'"}, {"txtWidth", "10'"}, {"txtThickness", "4\""}}, "lblArea_",
+                  4),
+        (QStringList{"Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00B2", "Perimeter 44'0\"",
+                     "Volume 40.00 cu ft = 1.48 cu yd = 1.133 m\u00B3", "Board feet 480.00"}));
+    screenshot("plumbrule-area.png");
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
+    // Without a thickness, the area and perimeter only.
+    EXPECT_EQ(
+        calculate("cmdCalculateArea", {{"txtLength", "12'"}, {"txtWidth", "10'"}}, "lblArea_", 4),
+        (QStringList{"Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00B2", "Perimeter 44'0\"", "",
+                     ""}));
+}
+
+TEST_F(ToolsWindow, AnErrorIsOneMessageInTheTabsWordsAndChangesNothing) {
+    window->showTool(toolIndex("--triangle"));
+    const QStringList before =
+        calculate("cmdCalculateTriangle", {{"txtRise", "6'"}, {"txtRun", "8'"}}, "lblTriangle_", 3);
+    EXPECT_EQ(calculate("cmdCalculateTriangle", {{"txtPitch", "8"}, {"txtAngle", "30"}},
+                        "lblTriangle_", 3),
+              before);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Right Triangle");
+    EXPECT_EQ(messages.shown[0].text,
+              "The pitch and the angle are the same slope: enter a side with one of them.");
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("txtPitch"))->text(), "8");
+}
+
+TEST_F(ToolsWindow, EveryNewBoxAndButtonHasANameAndEveryResultReadsAsItsText) {
+    for (const char* page : {"pageTriangle", "pageArea"}) {
+        for (QWidget* box : control(QString::fromLatin1(page))->findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(box) || qobject_cast<QPushButton*>(box)) {
+                EXPECT_FALSE(box->accessibleName().isEmpty()) << box->objectName().toStdString();
+            }
+        }
+    }
+    window->showTool(toolIndex("--area"));
+    calculate("cmdCalculateArea", {{"txtLength", "12'"}, {"txtWidth", "10'"}}, "lblArea_", 1);
+    auto* line = control<QLabel>(QStringLiteral("lblArea_1"));
+    EXPECT_EQ(line->accessibleName(), "");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name),
+              "Perimeter 44'0\"");
+}
+
+}  // namespace
+}  // namespace plumbrule
