@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "engine/Evaluator.h"
+#include "engine/MetricLength.h"
 #include "engine/RuntimeError.h"
 
 namespace plumbrule::cli {
@@ -18,6 +19,22 @@ bool isSpace(char c) {
 
 const std::string kInvalidInput =
     ErrorReport(errTypeMismatch, standardDescription(errTypeMismatch));
+
+// An operand as the display reads it, or a metric length with its unit. A
+// malformed metric length ("2.4.5m") is invalid input, as any unreadable
+// operand is.
+double readAndApply(std::string_view operand, std::int32_t op, double total) {
+    const MetricReading metric = readMetric(operand);
+    switch (metric.kind) {
+        case MetricText::Length:
+            return ApplyOperation(metric.inches, op, total);
+        case MetricText::Malformed:
+            throw RuntimeError(errTypeMismatch);
+        case MetricText::NoUnit:
+            break;
+    }
+    return ApplyOperation(operand, op, total);
+}
 
 }  // namespace
 
@@ -56,6 +73,14 @@ void ExpressionEvaluator::endWord() {
 
 void ExpressionEvaluator::takeWord(std::string_view word) {
     anyWord_ = true;
+    // Words are cut at blanks, so "2400 mm" comes as a number and its unit.
+    if (holdingOperand_ && !unitJoined_ && isMetricUnit(word)) {
+        operand_ += ' ';
+        operand_ += word;
+        unitJoined_ = true;
+        return;
+    }
+    applyOperand();
     const std::optional<std::int32_t> op = operatorCode(word);
     if (op.has_value() == expectOperand_) malformed_ = true;
     expectOperand_ = op.has_value();
@@ -63,9 +88,17 @@ void ExpressionEvaluator::takeWord(std::string_view word) {
         pending_ = *op;
         return;
     }
+    operand_.assign(word);
+    holdingOperand_ = true;
+    unitJoined_ = false;
+}
+
+void ExpressionEvaluator::applyOperand() {
+    if (!holdingOperand_) return;
+    holdingOperand_ = false;
     if (malformed_ || failure_) return;  // the line's answer is settled
     try {
-        total_ = ApplyOperation(word, pending_, total_);
+        total_ = readAndApply(operand_, pending_, total_);
         // The display after each step: only a length from 1E+15 up can fail
         // to show, so smaller ones need not be written out.
         if (std::fabs(total_) >= 1e15) displayTotal();
@@ -80,6 +113,7 @@ std::string ExpressionEvaluator::displayTotal() const {
 
 LineResult ExpressionEvaluator::finishLine() {
     endWord();
+    applyOperand();
     LineResult result;
     if (!anyWord_) {
         result = {};
@@ -105,6 +139,8 @@ void ExpressionEvaluator::startLine() {
     expectOperand_ = true;
     malformed_ = false;
     failure_.reset();
+    holdingOperand_ = false;
+    unitJoined_ = false;
     total_ = 0;
     pending_ = opNone;
 }

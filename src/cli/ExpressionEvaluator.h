@@ -15,7 +15,9 @@
 // Evaluates one expression line as if it were keyed on the calculator: the
 // first operand loads the total, each operator applies the pending operation
 // to the next operand, and the last operand is applied by equals. It works
-// word by word, so a line of any length takes constant memory.
+// word by word, so a line of any length takes constant memory. An operand
+// may be a metric length, in one word or two: "2400mm + 1'" and
+// "2400 mm + 1'" both give 8'10-1/2".
 namespace plumbrule::cli {
 
 struct LineResult {
@@ -43,6 +45,7 @@ class ExpressionEvaluator {
     void startLine();
     void endWord();
     void takeWord(std::string_view word);
+    void applyOperand();
     std::string displayTotal() const;
 
     OutputForm form_;
@@ -52,6 +55,11 @@ class ExpressionEvaluator {
     bool expectOperand_ = true;
     bool malformed_ = false;              // operands and operators do not alternate
     std::optional<std::string> failure_;  // the first error report of the evaluation
+    // The last operand, held until the next word tells whether a unit
+    // word belongs to it.
+    std::string operand_;
+    bool holdingOperand_ = false;
+    bool unitJoined_ = false;
     double total_ = 0;
     std::int32_t pending_ = 0;
 };

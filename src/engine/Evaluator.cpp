@@ -13,7 +13,11 @@
 namespace plumbrule {
 
 double ApplyOperation(std::string_view text, std::int32_t op, double total) {
-    const double x = ConvertInput(text, DetType(text));
+    return ApplyOperation(ConvertInput(text, DetType(text)), op, total);
+}
+
+double ApplyOperation(double x, std::int32_t op, double total) {
+    if (!std::isfinite(x)) throw RuntimeError(errOverflow);
     double result = 0;
     switch (op) {
         case opNone:

@@ -34,6 +34,10 @@ struct EvaluatorState {
 //   ApplyOperation("3\"", opAdd, 60) -> 63
 double ApplyOperation(std::string_view text, std::int32_t op, double total);
 
+// The same step for an operand already read into inches, such as a metric
+// length; an infinite operand throws 6.   ApplyOperation(3.0, opAdd, 60) -> 63
+double ApplyOperation(double operand, std::int32_t op, double total);
+
 // Evaluate: reads the display text, applies op against state.dblTotal, stores
 // the new total and returns it as display text. Throws RuntimeError on any
 // failure (parse, division by a zero operand 11, a result out of range 6,

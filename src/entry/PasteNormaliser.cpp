@@ -4,9 +4,12 @@
 
 #include "entry/PasteNormaliser.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "engine/MetricLength.h"
+#include "engine/NumberText.h"
 #include "engine/Parser.h"
 
 namespace plumbrule {
@@ -306,6 +309,21 @@ std::optional<std::string> rewrite(std::string_view plain) {
     return out;
 }
 
+// A metric length ("2400 mm", "- 2.4 m"). The minus may stand apart from
+// the number, as it may before feet.
+MetricReading readMetricPaste(std::string_view plain) {
+    if (!plain.starts_with('-')) return readMetric(plain);
+    const std::size_t number = std::min(plain.find_first_not_of(' ', 1), plain.size());
+    return readMetric("-" + std::string(plain.substr(number)));
+}
+
+// A metric length in the display's own form: its inches as a plain decimal
+// to five places, at most 0.000127 mm from the pasted length.
+std::optional<std::string> metricDisplayText(const MetricReading& metric) {
+    if (metric.kind != MetricText::Length || !std::isfinite(metric.inches)) return std::nullopt;
+    return plainText(roundEven(metric.inches, 5));
+}
+
 // Readable: the parser turns it into a finite number of inches.
 bool isReadable(const std::string& text) {
     const auto inches = TryConvertInput(text);
@@ -327,7 +345,8 @@ std::optional<std::string> normalisePaste(std::string_view clipboardUtf8) {
 
     const auto plain = toAscii(decoded->substr(first, last - first));
     if (!plain) return std::nullopt;
-    auto text = rewrite(*plain);
+    const MetricReading metric = readMetricPaste(*plain);
+    auto text = metric.kind == MetricText::NoUnit ? rewrite(*plain) : metricDisplayText(metric);
     if (!text || !isReadable(*text)) return std::nullopt;
     // Past the limit only the display's own form is taken: it is what Ctrl+C
     // copied from a display of many clicked digits, and nothing in it was

@@ -35,13 +35,17 @@ inline constexpr std::size_t kMaxPasteCharacters = 64;
 //               blank, a dash or nothing between them
 //   a leading minus: - or the Unicode minus − (or a dash – ‐)
 //   between feet and inches: blanks, a dash or a comma
+//   a metric length, a number with mm, cm or m (readMetric), which becomes its
+//               inches as a plain decimal to five places: within 0.001 mm
 // Examples:
 //   "5' 3 1/2\""      -> "5'3-1/2\""      "5'-3 1/2\""  -> "5'3-1/2\""
 //   "5 ft 3 1/2 in"   -> "5'3-1/2\""      "5′ 3½″"      -> "5'3-1/2\""
 //   "−3 ½\""          -> "-3-1/2\""       "½"           -> "0-1/2"
 //   "63.5"            -> "63.5"           " 12'\n"      -> "12'"
+//   "2400 mm"         -> "94.48819"       "−2.4M"       -> "-94.48819"
 //   "5'3-1/"          -> nothing (unfinished fraction)
 //   "3-1/0"           -> nothing (does not read as a length)
+//   "2.4.5 m"         -> nothing (a metric unit, but no metric length)
 //   "5 feet\x07"      -> nothing (control character)
 // The result always reads back through DetType and ConvertInput as a finite
 // number of inches, and normalisePaste(result) gives the result again.

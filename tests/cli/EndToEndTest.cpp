@@ -95,6 +95,7 @@ TEST_F(PlumbruleCalc, EvaluatesTheExpressionOfItsArguments) {
         {{"--style=decimal", "--units=cm", "--precision=2", "1'"}, "30.48 cm\n"},
         {{"--style=decimal", "--units=m", "--precision=3", "100'"}, "30.48 m\n"},
         {{"59.99"}, "5'0\"\n"},
+        {{"2400mm + 1'"}, "8'10-1/2\"\n"},  // a metric operand
         {{"--", "5", "-", "3"}, "0'2\"\n"},
     };
     for (const auto& row : rows) {

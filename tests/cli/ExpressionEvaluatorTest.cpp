@@ -27,6 +27,8 @@ TEST(ExpressionEvaluator, EvaluatesLeftToRightAsKeyed) {
         {"  5\t+\t3  ", "0'8\""},
         {"5 + 3\r", "0'8\""},
         {"0", "0'0\""},
+        {"2400mm + 1'", "8'10-1/2\""},   // metric operands, the unit in the word
+        {"1' + 2400 MM", "8'10-1/2\""},  // or the next one
         {"", ""},
         {"   \t ", ""},
     };
@@ -57,6 +59,10 @@ TEST(ExpressionEvaluator, ReportsErrorsAsTheMessageBoxWordsThem) {
         {"-", "Error 13: Invalid input."},
         {"5 / 0 3", "Error 13: Invalid input."},      // a malformed line, whatever else fails
         {"5 / 0 + 3", "Error 11: Division by zero"},  // the first error
+        {"2.4.5 m + 1", "Error 13: Invalid input."},  // malformed metric operands
+        {"5 mm mm", "Error 13: Invalid input."},
+        {"5 km", "Error 13: Invalid input."},
+        {"5 / 0 + 3 mm", "Error 11: Division by zero"},
     };
     ExpressionEvaluator evaluator(OutputForm{});
     for (const auto& row : rows) {

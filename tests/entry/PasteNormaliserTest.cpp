@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/NumberText.h"
 #include "engine/Parser.h"
 
 namespace plumbrule {
@@ -84,6 +85,12 @@ INSTANTIATE_TEST_SUITE_P(
                       PasteRow{"6ft.2 1/2in.", "6'2-1/2\""}, PasteRow{"6 ft .5 in", "6'.5\""},
                       PasteRow{"2in.", "2\""}, PasteRow{".5in", ".5\""}));
 
+// A metric length becomes its inches as a plain decimal to five places.
+INSTANTIATE_TEST_SUITE_P(MetricLengths, PasteAccepts,
+                         ::testing::Values(PasteRow{"2400 mm", "94.48819"},
+                                           PasteRow{"\u2212 2.4M\n", "-94.48819"},
+                                           PasteRow{"25.4mm", "1"}));
+
 class PasteRefuses : public ::testing::TestWithParam<PasteRow> {};
 
 TEST_P(PasteRefuses, ChangesNothing) {
@@ -103,8 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         PasteRow{"5 fts", {}}, PasteRow{"5 f", {}}, PasteRow{"ft", {}}, PasteRow{"'", {}},
         PasteRow{"\"", {}}, PasteRow{"-", {}}, PasteRow{"--5", {}}, PasteRow{"5-", {}},
         PasteRow{"+5", {}}, PasteRow{"5'3\"x", {}}, PasteRow{"x5'3\"", {}}, PasteRow{"1,234", {}},
-        PasteRow{"1.2.3", {}}, PasteRow{".", {}}, PasteRow{"1e5", {}}, PasteRow{"5 m", {}},
-        PasteRow{"12 mm", {}}, PasteRow{"five feet", {}}, PasteRow{"5'3\" + 2'", {}},
+        PasteRow{"1.2.3", {}}, PasteRow{".", {}}, PasteRow{"1e5", {}}, PasteRow{"5 km", {}},
+        PasteRow{"2.4.5m", {}}, PasteRow{"five feet", {}}, PasteRow{"5'3\" + 2'", {}},
         PasteRow{"2*3", {}}, PasteRow{"\u2153", {}}, PasteRow{"5\u00B0", {}},
         PasteRow{"3-99999999999/2", {}}, PasteRow{"3-1/99999999999", {}}));
 
@@ -181,6 +188,15 @@ TEST(PasteResult, ReadsBackAsTheIntendedLength) {
         const auto text = normalisePaste(c.clipboard);
         ASSERT_TRUE(text) << c.clipboard;
         EXPECT_DOUBLE_EQ(ConvertInput(*text, DetType(*text)), c.inches) << c.clipboard;
+    }
+}
+
+TEST(PasteResult, AMetricLengthReadsBackWithinAThousandthOfAMillimetre) {
+    for (const double millimetres : {2400.0, 0.3, 1234.5678, 99999.9999, 0.0004}) {
+        const std::string clipboard = text(millimetres) + " mm";
+        const auto shown = normalisePaste(clipboard);
+        ASSERT_TRUE(shown) << clipboard;
+        EXPECT_NEAR(ConvertInput(*shown, DetType(*shown)) * 25.4, millimetres, 0.001) << clipboard;
     }
 }
 
