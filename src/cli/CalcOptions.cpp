@@ -237,6 +237,8 @@ std::string usageText() {
         "\n"
         "  EXPRESSION  operands and the operators + - * / separated by spaces,\n"
         "              e.g.  5'3-1/2\" + 0-3/8 \\* 2   (quote marks for the shell)\n"
+        "              An operand with mm, cm or m is a metric length (25.4 mm\n"
+        "              to the inch), e.g.  \"2400mm + 1'\"  gives 8'10-1/2\"\n"
         "              Without EXPRESSION, each line of standard input is one\n"
         "              expression and gives one line of output.\n"
         "  --style     fractional (default) or decimal\n"

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "engine/MetricLength.h"
 #include "engine/NumberText.h"
 #include "engine/Parser.h"
 #include "engine/RuntimeError.h"
@@ -42,6 +43,11 @@ double readLengthBox(std::string_view boxText) {
         return number(boxText);
     } catch (const RuntimeError& error) {
         if (error.number() != errTypeMismatch) throw;
+    }
+    // A metric length, always written with its unit ("2400 mm", "2.4m").
+    if (const MetricReading metric = readMetric(boxText); metric.kind != MetricText::NoUnit) {
+        if (metric.kind == MetricText::Malformed) throw RuntimeError(errTypeMismatch);
+        return finite(metric.inches);
     }
     // A length with its feet or inch mark, in the display's own form or as a
     // paste may write it ("5 ft 3 in", "5′ 3½″). Without a mark, "3-1/2"

@@ -29,12 +29,14 @@ struct ToolWriters {
     LengthWriter plain;
 };
 
-// The length boxes read a plain number as inches, as they always have, and
-// a length with its feet or inch mark as the calculator reads it in its
+// The length boxes read a plain number as inches, as they always have, a
+// metric length with its unit (2400 mm, 2.4m, 240 CM; engine/MetricLength.h),
+// and a length with its feet or inch mark as the calculator reads it in its
 // display or takes it from the clipboard: 8'10-1/2", 8' 10 1/2", 10-3/4",
-// 1/2", 5 ft 3 in. Anything else, "3-1/2" without a mark included, throws
-// RuntimeError(13); a length beyond the double range throws 6.
+// 1/2", 5 ft 3 in. Anything else, "3-1/2" without a mark and "2.4.5 m"
+// included, throws RuntimeError(13); a length beyond the double range throws 6.
 //   readLengthBox("106.5") -> 106.5   readLengthBox("8'10-1/2\"") -> 106.5
+//   readLengthBox("2540 mm") -> 100
 double readLengthBox(std::string_view boxText);
 
 // True for a text that reads as a plain number ("106.5", " 7 ", "1E2"): such a

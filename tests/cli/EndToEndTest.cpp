@@ -220,6 +220,12 @@ TEST_F(PlumbruleCalc, TriangleAndAreaPrintTheTabsLinesOrOneProblem) {
          0,
          "Rise 1828.8 mm\nRun 4876.8 mm\nDiagonal 5208.4 mm\nAngle 20.6\u00B0\nPitch 4.5 in 12\n",
          ""},
+        // A shed rafter drawn in millimetres.
+        {{"--triangle", "--rise", "500 mm", "--run=2500mm", "--style=decimal", "--units=mm",
+          "--precision=1"},
+         0,
+         "Rise 500 mm\nRun 2500 mm\nDiagonal 2549.5 mm\nAngle 11.3\u00B0\nPitch 2.4 in 12\n",
+         ""},
         {{"--triangle", "--rise", "6'"},
          1,
          "",

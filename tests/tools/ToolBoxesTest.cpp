@@ -34,11 +34,12 @@ INSTANTIATE_TEST_SUITE_P(
                       LengthBox{"8'10-1/2\"", 106.5, false}, LengthBox{"8' 10 1/2\"", 106.5, false},
                       LengthBox{"10-3/4\"", 10.75, false}, LengthBox{"1/2\"", 0.5, false},
                       LengthBox{"5 ' 3", 63, false}, LengthBox{"5 ft 3 in", 63, false},
-                      LengthBox{"-0'3\"", -3, false}, LengthBox{"3\u00BD\"", 3.5, false}));
+                      LengthBox{"-0'3\"", -3, false}, LengthBox{"3\u00BD\"", 3.5, false},
+                      LengthBox{"2540 mm", 100, false}, LengthBox{"25.4CM", 10, false}));
 
 TEST(ToolBoxes, TextThatIsNoLengthIsATypeMismatchAndCountsTakeNumbersOnly) {
     for (const char* text : {"abc", "3-", "3-1/0\"", "5'3-1/", " ", "12 risers", "\"", "'", "-",
-                             "3-1/2", "3 1/2", "\u00BD"}) {
+                             "3-1/2", "3 1/2", "\u00BD", "2.4.5 m", "3-1/2 mm", "5 km"}) {
         EXPECT_EQ(testing::errorOf([&] { readLengthBox(text); }), 13) << text;
     }
     EXPECT_EQ(testing::errorOf([] { readLengthBox("1E400"); }), 6);  // a number, too large

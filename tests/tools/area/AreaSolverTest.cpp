@@ -46,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
              "Volume 17.78 cu ft = 0.66 cu yd = 0.503 m³", "Board feet 213.33"}},
         // Halves away from zero: 18 sq in are 0.125 sq ft.
         Row{{"3", "6", ""}, {"Area 0.13 sq ft = 0.01 sq yd = 0.01 m²", "Perimeter 1'6\""}},
+        Row{{"4 m", "3000 mm", ""},
+            {"Area 129.17 sq ft = 14.35 sq yd = 12.00 m²", "Perimeter 45'11-3/16\""}},
         Row{{"", "10'", "4"}, {}, errAreaLengthAndWidth},
         Row{{"10'", "", ""}, {}, errAreaLengthAndWidth},
         Row{{"0", "10'", ""}, {}, errAreaNotPositive},
