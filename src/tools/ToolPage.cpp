@@ -4,6 +4,7 @@
 
 #include "tools/ToolPage.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/Formatter.h"
@@ -20,6 +21,21 @@ QString pageName(std::string_view option) {
     QString name = ToQString(option.substr(2));
     name[0] = name[0].toUpper();
     return QStringLiteral("page") + name;
+}
+
+// The result lines of `frame` stacked from the top in their order, each as
+// tall as its text wrapped to the frame's width needs: a long line (a list
+// of jacks or marks) takes the lines it needs and is never cut.
+void stackResultLines(QWidget& frame, int top, int lineHeight) {
+    QList<QLabel*> labels = frame.findChildren<QLabel*>();
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](const QLabel* a, const QLabel* b) { return a->y() < b->y(); });
+    int y = top;
+    for (QLabel* label : labels) {
+        const int height = std::max(lineHeight, label->heightForWidth(label->width()));
+        label->setGeometry(label->x(), y, label->width(), height);
+        y += height;
+    }
 }
 
 }  // namespace
@@ -56,6 +72,13 @@ ToolPage::ToolPage(const ToolRow& row, MessageDialog& messages,
     : QWidget(parent), row_(row), messages_(messages), currentOptions_(std::move(currentOptions)) {
     setObjectName(pageName(row.option));
     BuildToolControls(*this, row);
+    const QList<QLabel*> lines =
+        findChild<QWidget*>(ToQString(row.results))->findChildren<QLabel*>();
+    for (QLabel* line : lines) {
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (firstLine_.isNull() || line->y() < firstLine_.y()) firstLine_ = line->geometry();
+    }
     connect(findChild<QPushButton*>(ToQString(row.calculate)), &QPushButton::clicked, this,
             &ToolPage::cmdCalculate_Click);
     connect(findChild<QPushButton*>(ToQString(row.close)), &QPushButton::clicked, this,
@@ -77,7 +100,9 @@ void ToolPage::cmdCalculate_Click() {
     }
     QStringList lines;
     for (const std::string& line : answer.lines) lines << QString::fromStdString(line);
-    ShowResultLines(*window(), *findChild<QWidget*>(ToQString(row_.results)), lines);
+    QWidget& frame = *findChild<QWidget*>(ToQString(row_.results));
+    ShowResultLines(*window(), frame, lines);
+    stackResultLines(frame, firstLine_.top(), firstLine_.height());
 }
 
 }  // namespace plumbrule

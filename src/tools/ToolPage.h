@@ -27,7 +27,8 @@ void BuildToolControls(QWidget& page, const ToolRow& row);
 // result lines out. Calculate copies the boxes' texts to the tool's solver,
 // with lengths in the output form `currentOptions` gives at the time of the
 // click; an error is one message box and changes nothing, a result fills the
-// results frame's lines top to bottom. The boxes are never rewritten. Close
+// results frame's lines top to bottom, a long line wrapped onto as many
+// lines as it needs. The boxes are never rewritten. Close
 // closes the window.
 class ToolPage : public QWidget {
     Q_OBJECT
@@ -39,6 +40,7 @@ class ToolPage : public QWidget {
 
   private:
     const ToolRow& row_;
+    QRect firstLine_;  // the top result line's place as laid out
     MessageDialog& messages_;
     std::function<DisplayOptions()> currentOptions_;
 };

@@ -8,6 +8,8 @@
 
 #include "area/AreaLayout.h"
 #include "area/AreaSolver.h"
+#include "roof/RoofLayout.h"
+#include "roof/RoofSolver.h"
 #include "stair/StairCalculator.h"
 #include "stair/StairLayout.h"
 #include "triangle/TriangleLayout.h"
@@ -98,6 +100,33 @@ const std::array kTools{
         "cmdCloseArea",
         "fraAreaResults",
         "lblAreaNote",
+    },
+    ToolRow{
+        "Roof",
+        "Roof Framing",
+        "--roof",
+        roofBoxes,
+        "--roof (--pitch P | --angle A) (--run R | --span S)\n"
+        "[--ridge T] [--overhang O] [--jacks C] [options]",
+        "the rafters of a roof as the Roof tab gives them: --pitch\n"
+        "(inches of rise in 12) or --angle (degrees), --run (outside\n"
+        "of wall to centre of ridge) or --span (twice the run); half\n"
+        "of --ridge (the board's thickness) comes off the run, the\n"
+        "--overhang (level) adds the tail, --jacks (on centre) lists\n"
+        "the jack rafters. Plumb cut: degrees from level:\n"
+        "plumbrule-calc --roof --pitch 7 --span \"28'\"\n"
+        "Rise 8'2\"\n"
+        "Common rafter 16'2-1/2\"\n"
+        "Plumb cut 30.3\u00B0, level cut 59.7\u00B0\n"
+        "Hip or valley 21'5\" @ 22.4\u00B0",
+        solveRoof,
+        roofMessage,
+        roof_layout::controls,
+        roofDiagram,
+        "cmdCalculateRoof",
+        "cmdCloseRoof",
+        "fraRoofResults",
+        "lblRoofNote",
     },
 };
 

@@ -106,10 +106,11 @@ TEST(CalcOptions, EachToolTakesItsOwnBoxesAndRunServesTwo) {
         std::vector<std::string> arguments;
         const char* problem;
     } refused[] = {
-        {{"--run", "3"}, "--run needs --stair or --triangle (see --help)"},
+        {{"--run", "3"}, "--run needs --stair, --triangle or --roof (see --help)"},
         {{"--stair", "--rise", "3"}, "--rise needs --triangle (see --help)"},
         {{"--triangle", "--length", "3"}, "--length needs --area (see --help)"},
-        {{"--triangle", "--area"}, "--stair, --triangle and --area are one at a time (see --help)"},
+        {{"--triangle", "--area"},
+         "--stair, --triangle, --area and --roof are one at a time (see --help)"},
     };
     for (const auto& row : refused) {
         EXPECT_EQ(parseCommandLine(row.arguments).problem, row.problem) << row.arguments[1];

@@ -218,7 +218,9 @@ class WithAccessibility(ListeningScenario):
                  "lblTriangle_0", "Diagonal 120"),
                 ("Area and Volume", (("txtLength", "144"), ("txtWidth", "120")),
                  "cmdCalculateArea", "lblArea_0",
-                 "Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00b2")):
+                 "Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00b2"),
+                ("Roof Framing", (("txtRoofPitch", "7"), ("txtSpan", "28'")), "cmdCalculateRoof",
+                 "lblRoof_1", "Common rafter 194.4942")):
             press("ctrl+Tab")
             p.window_of(caption)
             for box, value in boxes:

@@ -71,12 +71,16 @@ class ToolsWindow : public ::testing::Test {
     std::unique_ptr<frmStair> window;
 };
 
-TEST_F(ToolsWindow, ThreeTabsGrowTheWindowByTheBarOnlyAndNameTheCaption) {
+TEST_F(ToolsWindow, ATabPerToolGrowsTheWindowByTheBarOnlyAndNamesTheCaption) {
     auto* tabs = control<QTabWidget>(QStringLiteral("tabTools"));
-    ASSERT_EQ(tabs->count(), 3);
-    EXPECT_EQ(tabs->tabText(0), "Stairs");
-    EXPECT_EQ(tabs->tabText(1), "Right Triangle");
-    EXPECT_EQ(tabs->tabText(2), "Area and Volume");
+    ASSERT_EQ(static_cast<std::size_t>(tabs->count()), toolTable().size());
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        const ToolRow& row = toolTable()[static_cast<std::size_t>(tab)];
+        EXPECT_EQ(tabs->tabText(tab).toStdString(), row.tab);
+        window->showTool(tab);
+        EXPECT_EQ(window->windowTitle().toStdString(), row.caption);
+    }
+    window->showTool(0);
     EXPECT_EQ(window->height(), 321 + tabs->tabBar()->height());
     // Ctrl+Tab and Ctrl+PageDown from a box, as anywhere in Qt; the caption follows.
     const struct {
@@ -85,7 +89,7 @@ TEST_F(ToolsWindow, ThreeTabsGrowTheWindowByTheBarOnlyAndNameTheCaption) {
         const char* caption;
     } steps[] = {{Qt::Key_Tab, "Text1_2", "Right Triangle"},
                  {Qt::Key_PageDown, "txtRise", "Area and Volume"},
-                 {Qt::Key_Tab, "txtLength", "Stair Calculator"}};
+                 {Qt::Key_Tab, "txtLength", "Roof Framing"}};
     for (const auto& step : steps) {
         QWidget* box = control(QString::fromLatin1(step.box));
         EXPECT_EQ(tabs->currentWidget()->size(), QSize(453, 321)) << step.box;
@@ -106,6 +110,18 @@ TEST_F(ToolsWindow, TheWorkedExamplesComeOutInTheTabs) {
     // A box the user typed keeps exactly its text.
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("txtRun"))->text(), "10'");
     screenshot("plumbrule-triangle.png");
+
+    window->showTool(toolIndex("--roof"));
+    // The jacks' line wraps within the frame, whole.
+    const QStringList roof = calculate(
+        "cmdCalculateRoof", {{"txtRoofPitch", "7"}, {"txtRoofRun", "20'5\""}, {"txtJacks", "16"}},
+        "lblRoof_", 6);
+    EXPECT_EQ(roof[1], "Common rafter 23'7-5/8\"");
+    EXPECT_TRUE(roof[5].startsWith("Jacks 22'1-1/8\", 20'6-9/16\", ")) << roof[5].toStdString();
+    auto* jacks = control<QLabel>(QStringLiteral("lblRoof_5"));
+    EXPECT_GE(jacks->height(), 3 * jacks->fontMetrics().height());
+    EXPECT_LE(jacks->geometry().bottom(), jacks->parentWidget()->height());
+    screenshot("plumbrule-roof.png");
 
     window->showTool(toolIndex("--area"));
     EXPECT_EQ(
@@ -138,7 +154,7 @@ TEST_F(ToolsWindow, AnErrorIsOneMessageInTheTabsWordsAndChangesNothing) {
 }
 
 TEST_F(ToolsWindow, EveryNewBoxAndButtonHasANameAndEveryResultReadsAsItsText) {
-    for (const char* page : {"pageTriangle", "pageArea"}) {
+    for (const char* page : {"pageTriangle", "pageArea", "pageRoof"}) {
         for (QWidget* box : control(QString::fromLatin1(page))->findChildren<QWidget*>()) {
             if (qobject_cast<QLineEdit*>(box) || qobject_cast<QPushButton*>(box)) {
                 EXPECT_FALSE(box->accessibleName().isEmpty()) << box->objectName().toStdString();
