@@ -288,7 +288,7 @@ void frmMain::cmdStair_Click() {
     // the tab last used in this run.
     if (!stair_) {
         const auto options = [this] { return calculator_.state().options; };
-        stair_ = new frmStair(messages_, options, this);
+        stair_ = new frmStair(messages_, options, this, &tape_);
         stair_->setAttribute(Qt::WA_DeleteOnClose);
         stair_->showTool(lastTool_);
         connect(stair_, &frmStair::toolChosen, this, [this](int tool) { lastTool_ = tool; });

@@ -11,6 +11,7 @@
 #include "engine/Parser.h"
 #include "engine/RuntimeError.h"
 #include "entry/PasteNormaliser.h"
+#include "entry/TapeRecorder.h"
 
 namespace plumbrule {
 
@@ -106,6 +107,12 @@ ToolAnswer answerOf(const std::function<std::vector<std::string>()>& solve) {
     } catch (const RuntimeError& error) {
         return {{}, error.number()};
     }
+}
+
+std::string tapeBlock(const std::vector<std::string>& lines, bool tapeEmpty) {
+    std::string block = tapeEmpty ? "" : std::string(CRLF) + std::string(CRLF);
+    for (const std::string& line : lines) block += line + std::string(CRLF);
+    return block;
 }
 
 double finite(double x) {

@@ -106,6 +106,13 @@ std::vector<std::optional<double>> readBoxes(std::span<const ToolBox> boxes,
 // RuntimeError it throws as the answer's error.
 ToolAnswer answerOf(const std::function<std::vector<std::string>()>& solve);
 
+// A tool's result lines as a block for the history tape: after a blank line
+// when the tape holds anything, each line ended by the tape's CR LF, so a
+// calculation typed next starts on a line of its own.
+//   tapeBlock({"2 members, 3 gaps of 1'5-5/16\"", "On centre ..."}, false)
+//     -> "\r\n\r\n2 members, 3 gaps of 1'5-5/16\"\r\nOn centre ...\r\n"
+std::string tapeBlock(const std::vector<std::string>& lines, bool tapeEmpty);
+
 // x written to the decimals of `pattern`, halves away from zero ("0.0",
 // "0.00"); beyond the double range throws RuntimeError(6).
 std::string decimals(double x, const char* pattern);

@@ -4,6 +4,8 @@
 
 #include "tools/ToolPage.h"
 
+#include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
 #include <utility>
 
@@ -23,19 +25,53 @@ QString pageName(std::string_view option) {
     return QStringLiteral("page") + name;
 }
 
-// The result lines of `frame` stacked from the top in their order, each as
-// tall as its text wrapped to the frame's width needs: a long line (a list
-// of jacks or marks) takes the lines it needs and is never cut.
-void stackResultLines(QWidget& frame, int top, int lineHeight) {
-    QList<QLabel*> labels = frame.findChildren<QLabel*>();
+// The result lines of `lines` stacked from the top in their order, each as
+// tall as its text wrapped to the width needs; `lines` grows to hold them,
+// and its scroll area scrolls when they outgrow the frame: a long line (a
+// list of jacks or marks) is never cut.
+void stackResultLines(QWidget& lines, int lineHeight) {
+    QList<QLabel*> labels = lines.findChildren<QLabel*>();
     std::stable_sort(labels.begin(), labels.end(),
                      [](const QLabel* a, const QLabel* b) { return a->y() < b->y(); });
-    int y = top;
+    int y = 0;
     for (QLabel* label : labels) {
         const int height = std::max(lineHeight, label->heightForWidth(label->width()));
         label->setGeometry(label->x(), y, label->width(), height);
         y += height;
     }
+    lines.resize(lines.width(), y);
+}
+
+// Puts the result lines of `frame` into a scroll area filling it, in their
+// places relative to the first; returns the widget that holds them.
+QWidget* scrollResultLines(QWidget& frame, int& lineHeight) {
+    const QList<QLabel*> labels = frame.findChildren<QLabel*>();
+    QRect first;
+    for (const QLabel* label : labels) {
+        if (first.isNull() || label->y() < first.y()) first = label->geometry();
+    }
+    auto* area = new QScrollArea(&frame);
+    area->setObjectName(frame.objectName() + QStringLiteral("Lines"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->viewport()->setAutoFillBackground(false);
+    area->setGeometry(first.x(), first.y(), frame.width() - first.x() - 4,
+                      frame.height() - first.y() - 4);
+    auto* lines = new QWidget;
+    lines->setAutoFillBackground(false);
+    lines->resize(area->width() - area->verticalScrollBar()->sizeHint().width(), first.height());
+    for (QLabel* label : labels) {
+        label->setParent(lines);
+        label->move(0, label->y() - first.y());
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->resize(lines->width(), label->height());
+    }
+    area->setWidget(lines);
+    lines->setAutoFillBackground(false);  // the frame's own background shows through
+    lineHeight = first.height();
+    return lines;
 }
 
 }  // namespace
@@ -67,42 +103,42 @@ void BuildToolControls(QWidget& page, const ToolRow& row) {
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-ToolPage::ToolPage(const ToolRow& row, MessageDialog& messages,
-                   std::function<DisplayOptions()> currentOptions, QWidget* parent)
-    : QWidget(parent), row_(row), messages_(messages), currentOptions_(std::move(currentOptions)) {
+ToolPage::ToolPage(const ToolRow& row, const ToolContext& context, QWidget* parent)
+    : QWidget(parent), row_(row), context_(context) {
     setObjectName(pageName(row.option));
     BuildToolControls(*this, row);
-    const QList<QLabel*> lines =
-        findChild<QWidget*>(ToQString(row.results))->findChildren<QLabel*>();
-    for (QLabel* line : lines) {
-        line->setWordWrap(true);
-        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (firstLine_.isNull() || line->y() < firstLine_.y()) firstLine_ = line->geometry();
-    }
+    lines_ = scrollResultLines(*findChild<QWidget*>(ToQString(row.results)), lineHeight_);
     connect(findChild<QPushButton*>(ToQString(row.calculate)), &QPushButton::clicked, this,
             &ToolPage::cmdCalculate_Click);
     connect(findChild<QPushButton*>(ToQString(row.close)), &QPushButton::clicked, this,
             [this] { window()->close(); });
 }
 
-void ToolPage::cmdCalculate_Click() {
+QLineEdit* ToolPage::box(std::size_t index) const {
+    return findChild<QLineEdit*>(ToQString(row_.boxes[index].control));
+}
+
+std::vector<std::string> ToolPage::boxTexts() const {
     std::vector<std::string> texts;
-    for (const ToolBox& box : row_.boxes) {
-        texts.push_back(findChild<QLineEdit*>(ToQString(box.control))->text().toStdString());
+    for (std::size_t index = 0; index < row_.boxes.size(); ++index) {
+        texts.push_back(box(index)->text().toStdString());
     }
-    const ToolAnswer answer = row_.solve(
-        texts, WritersFor(currentOptions_ ? currentOptions_() : DisplayOptions{}), false);
+    return texts;
+}
+
+void ToolPage::cmdCalculate_Click() {
+    const ToolAnswer answer = row_.solve(boxTexts(), WritersFor(context_.options()), false);
     if (answer.error != 0) {
         // One message; the boxes and the results stay as they were.
         const ToolMessage message = row_.message(answer.error);
-        messages_.show(message.text, MessageIcon::Exclamation, message.title);
+        context_.messages.show(message.text, MessageIcon::Exclamation, message.title);
         return;
     }
     QStringList lines;
     for (const std::string& line : answer.lines) lines << QString::fromStdString(line);
-    QWidget& frame = *findChild<QWidget*>(ToQString(row_.results));
-    ShowResultLines(*window(), frame, lines);
-    stackResultLines(frame, firstLine_.top(), firstLine_.height());
+    ShowResultLines(*window(), *lines_, lines);
+    stackResultLines(*lines_, lineHeight_);
+    shown_ = answer.lines;
 }
 
 }  // namespace plumbrule

@@ -8,8 +8,11 @@
 #include <functional>
 
 #include "engine/DisplayOptions.h"
+#include "entry/TapeRecorder.h"
 #include "platform/MessageDialog.h"
 #include "tools/ToolTable.h"
+
+class QLineEdit;
 
 namespace plumbrule {
 
@@ -22,6 +25,17 @@ ToolWriters WritersFor(const DisplayOptions& options);
 // before it, the note wrapped.
 void BuildToolControls(QWidget& page, const ToolRow& row);
 
+// What every tab of the tools window is given: the message boxes (shown over
+// the window), the main window's output form at the time of a click, and the
+// history tape (none in a window tested alone).
+struct ToolContext {
+    MessageDialog& messages;
+    std::function<DisplayOptions()> currentOptions;
+    TapeRecorder* tape = nullptr;
+
+    DisplayOptions options() const { return currentOptions ? currentOptions() : DisplayOptions{}; }
+};
+
 // A tab of the tools window built from its tool's row (page<Tool>, named
 // after the switch: "--triangle" -> pageTriangle): boxes in, one message or
 // result lines out. Calculate copies the boxes' texts to the tool's solver,
@@ -33,16 +47,25 @@ void BuildToolControls(QWidget& page, const ToolRow& row);
 class ToolPage : public QWidget {
     Q_OBJECT
   public:
-    ToolPage(const ToolRow& row, MessageDialog& messages,
-             std::function<DisplayOptions()> currentOptions, QWidget* parent = nullptr);
+    ToolPage(const ToolRow& row, const ToolContext& context, QWidget* parent = nullptr);
 
     void cmdCalculate_Click();
 
+  protected:
+    // The texts the solver is given, in the order of the row's boxes: each
+    // box's text, unless a page of its own chooses otherwise.
+    virtual std::vector<std::string> boxTexts() const;
+    QLineEdit* box(std::size_t index) const;
+    // The result lines shown since the last calculation that gave any.
+    const std::vector<std::string>& shownLines() const { return shown_; }
+    const ToolContext& context() const { return context_; }
+
   private:
     const ToolRow& row_;
-    QRect firstLine_;  // the top result line's place as laid out
-    MessageDialog& messages_;
-    std::function<DisplayOptions()> currentOptions_;
+    ToolContext context_;
+    QWidget* lines_ = nullptr;  // the result lines, in the results frame's scroll area
+    int lineHeight_ = 0;
+    std::vector<std::string> shown_;
 };
 
 }  // namespace plumbrule

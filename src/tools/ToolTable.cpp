@@ -10,6 +10,8 @@
 #include "area/AreaSolver.h"
 #include "roof/RoofLayout.h"
 #include "roof/RoofSolver.h"
+#include "spacing/SpacingLayout.h"
+#include "spacing/SpacingSolver.h"
 #include "stair/StairCalculator.h"
 #include "stair/StairLayout.h"
 #include "triangle/TriangleLayout.h"
@@ -127,6 +129,33 @@ const std::array kTools{
         "cmdCloseRoof",
         "fraRoofResults",
         "lblRoofNote",
+    },
+    ToolRow{
+        "Spacing",
+        "Spacing",
+        "--spacing",
+        spacingBoxes,
+        "--spacing --length L [--width W]\n"
+        "(--gap G | --count N | --on-centre S) [options]",
+        "lays out members between two ends as the Spacing tab does:\n"
+        "even spacing with at most --gap between members, or\n"
+        "--count members (--width each, none for marks only), or\n"
+        "--on-centre spacing with a member at each end (--width\n"
+        "1-1/2\" unless given). Prints the count, the gaps or the\n"
+        "spacing, and each member's mark from the start:\n"
+        "plumbrule-calc --spacing --length '24-1/2\"' \\\n"
+        "  --width '1-1/2\"' --gap 4 --units inches\n"
+        "4 members, 5 gaps of 3-11/16\"\n"
+        "On centre 5-3/16\"\n"
+        "Marks 4-7/16\", 9-5/8\", 14-7/8\", 20-1/16\"",
+        solveSpacing,
+        spacingMessage,
+        spacing_layout::controls,
+        spacingDiagram,
+        "cmdCalculateSpacing",
+        "cmdCloseSpacing",
+        "fraSpacingResults",
+        "lblSpacingNote",
     },
 };
 

@@ -14,6 +14,7 @@
 #include "platform/AccessibleIds.h"
 #include "platform/ProgramIcon.h"
 #include "platform/WindowLayout.h"
+#include "spacing/SpacingPage.h"
 #include "stair/StairLayout.h"
 #include "stair/StairPage.h"
 #include "tools/QuietTabs.h"
@@ -23,8 +24,18 @@
 
 namespace plumbrule {
 
+namespace {
+
+// The tabs that need more than the shared page, by their tool's switch.
+QWidget* makePage(const ToolRow& row, const ToolContext& context) {
+    if (row.option == "--spacing") return new SpacingPage(row, context);
+    return new ToolPage(row, context);
+}
+
+}  // namespace
+
 frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> currentOptions,
-                   QWidget* parent)
+                   QWidget* parent, TapeRecorder* tape)
     : QWidget(parent, Qt::Window), messages_(messages, this) {
     setObjectName(QStringLiteral("frmStair"));
     const auto tools = toolTable();
@@ -38,14 +49,15 @@ frmStair::frmStair(MessageDialog& messages, std::function<DisplayOptions()> curr
     tabTools_ = new QTabWidget(this);
     tabTools_->setObjectName(QStringLiteral("tabTools"));
     tabTools_->setDocumentMode(true);
+    const ToolContext context{messages_, std::move(currentOptions), tape};
     std::vector<std::pair<QWidget*, QString>> pages;
     for (const ToolRow& row : tools) {
         QWidget* page = nullptr;
         if (&row == &tools.front()) {
-            stairs_ = new StairPage(row, messages_, currentOptions);
+            stairs_ = new StairPage(row, context);
             page = stairs_;
         } else {
-            page = new ToolPage(row, messages_, currentOptions);
+            page = makePage(row, context);
         }
         pages.emplace_back(page, ToQString(row.tab));
     }

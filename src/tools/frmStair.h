@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "engine/DisplayOptions.h"
+#include "entry/TapeRecorder.h"
 #include "platform/QtMessageDialog.h"
 #include "stair/StairCalculator.h"
 
@@ -22,12 +23,15 @@ class StairPage;
 // Volume", ...); its caption follows the tab ("Stair Calculator" with the
 // Stairs tab forward). Ctrl+Tab and Ctrl+PageDown switch tabs. The window is
 // the stair window of old grown by the tab bar only: every tab is the stair
-// tab's size. The Stairs tab is a StairPage, every other a ToolPage.
+// tab's size. Every tab is a ToolPage built from its row, but the Stairs tab
+// (a StairPage) and the Spacing tab (a SpacingPage), which need more.
 class frmStair : public QWidget {
     Q_OBJECT
   public:
+    // Results a tab sends to the history tape go to `tape` (none: the tab
+    // offers nothing to send).
     frmStair(MessageDialog& messages, std::function<DisplayOptions()> currentOptions,
-             QWidget* parent = nullptr);
+             QWidget* parent = nullptr, TapeRecorder* tape = nullptr);
 
     const StairCalculator& calculator() const;
 

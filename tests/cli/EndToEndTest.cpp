@@ -198,7 +198,7 @@ TEST_F(PlumbruleCalc, StairPrintsTheWindowsLinesOrOneProblem) {
     EXPECT_EQ(missing.err, "plumbrule-calc: --max-riser needs a value\n");
 }
 
-TEST_F(PlumbruleCalc, TriangleAndAreaPrintTheTabsLinesOrOneProblem) {
+TEST_F(PlumbruleCalc, EachToolPrintsItsTabsLinesOrOneProblem) {
     const struct {
         std::vector<std::string> arguments;
         int status;
@@ -226,6 +226,25 @@ TEST_F(PlumbruleCalc, TriangleAndAreaPrintTheTabsLinesOrOneProblem) {
          0,
          "Rise 500 mm\nRun 2500 mm\nDiagonal 2549.5 mm\nAngle 11.3\u00B0\nPitch 2.4 in 12\n",
          ""},
+        {{"--roof", "--pitch", "5", "--span", "18'", "--ridge", "1-1/2\""},
+         0,
+         "Rise 3'9\"\nCommon rafter 9'8-3/16\"\nPlumb cut 22.6\u00B0, level cut 67.4\u00B0\n"
+         "Hip or valley 13'2-1/8\" @ 16.4\u00B0\n",
+         ""},
+        {{"--spacing", "--length", "4'4\"", "--count", "2"},
+         0,
+         "2 members, 3 gaps of 1'5-5/16\"\nOn centre 1'5-5/16\"\nMarks 1'5-5/16\", 2'10-11/16\"\n",
+         ""},
+        {{"--spacing", "--length", "12'", "--on-centre", "16", "--units", "inches"},
+         0,
+         "10 members @ 16\" on centre\nMarks 15-1/4\", 31-1/4\", 47-1/4\", 63-1/4\", 79-1/4\", "
+         "95-1/4\", 111-1/4\", 127-1/4\", 142-1/2\"\n",
+         ""},
+        {{"--spacing", "--length", "10", "--width", "4", "--count", "3"},
+         1,
+         "",
+         "plumbrule-calc: --spacing (--length, --width, --gap, --count, --on-centre): The "
+         "members do not fit in the length.\n"},
         {{"--triangle", "--rise", "6'"},
          1,
          "",

@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
 
+#include "history/HistoryTape.h"
 #include "support/FakeMessageDialog.h"
 #include "tools/ToolTable.h"
 #include "tools/frmStair.h"
@@ -26,7 +28,8 @@ using testing::FakeMessageDialog;
 class ToolsWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = std::make_unique<frmStair>(messages, [this] { return options; });
+        window = std::make_unique<frmStair>(
+            messages, [this] { return options; }, nullptr, &tape);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -67,6 +70,7 @@ class ToolsWindow : public ::testing::Test {
     }
 
     FakeMessageDialog messages;
+    HistoryTape tape;
     DisplayOptions options;  // a first run: fractional feet and inches, 1/16 inch
     std::unique_ptr<frmStair> window;
 };
@@ -139,6 +143,32 @@ TEST_F(ToolsWindow, TheWorkedExamplesComeOutInTheTabs) {
                      ""}));
 }
 
+TEST_F(ToolsWindow, SpacingMarksWrapWholeAndGoToTheTapeAsABlock) {
+    window->showTool(toolIndex("--spacing"));
+    const QStringList even =
+        calculate("cmdCalculateSpacing",
+                  {{"txtSpacingLength", "156"}, {"txtMemberWidth", "1-1/2\""}, {"txtGap", "4"}},
+                  "lblSpacing_", 3);
+    EXPECT_EQ(even[0], "28 members, 29 gaps of 0'3-15/16\"");
+    // 28 marks: the line wraps, whole, and the results scroll rather than cut it.
+    auto* marks = control<QLabel>(QStringLiteral("lblSpacing_2"));
+    EXPECT_TRUE(marks->text().endsWith("12'7-5/16\"")) << marks->text().toStdString();
+    EXPECT_GE(marks->height(), 4 * marks->fontMetrics().height());
+    EXPECT_LE(marks->geometry().bottom(), marks->parentWidget()->height());
+
+    tape.append("5'\r\n+ 3\r\n= 5'3\"");
+    QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdMarksToTape")), Qt::LeftButton);
+    EXPECT_EQ(tape.text(), "5'\r\n+ 3\r\n= 5'3\"\r\n\r\n" +
+                               even.join(QStringLiteral("\r\n")).toStdString() + "\r\n");
+
+    // On centre: the gap and count boxes rest, an empty spacing is 16".
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("optSpacing_1")), Qt::LeftButton);
+    EXPECT_FALSE(control(QStringLiteral("txtGap"))->isEnabled());
+    EXPECT_EQ(calculate("cmdCalculateSpacing", {{"txtSpacingLength", "24'10\""}}, "lblSpacing_", 1),
+              QStringList{"20 members @ 1'4\" on centre"});
+    screenshot("plumbrule-spacing.png");
+}
+
 TEST_F(ToolsWindow, AnErrorIsOneMessageInTheTabsWordsAndChangesNothing) {
     window->showTool(toolIndex("--triangle"));
     const QStringList before =
@@ -154,7 +184,7 @@ TEST_F(ToolsWindow, AnErrorIsOneMessageInTheTabsWordsAndChangesNothing) {
 }
 
 TEST_F(ToolsWindow, EveryNewBoxAndButtonHasANameAndEveryResultReadsAsItsText) {
-    for (const char* page : {"pageTriangle", "pageArea", "pageRoof"}) {
+    for (const char* page : {"pageTriangle", "pageArea", "pageRoof", "pageSpacing"}) {
         for (QWidget* box : control(QString::fromLatin1(page))->findChildren<QWidget*>()) {
             if (qobject_cast<QLineEdit*>(box) || qobject_cast<QPushButton*>(box)) {
                 EXPECT_FALSE(box->accessibleName().isEmpty()) << box->objectName().toStdString();

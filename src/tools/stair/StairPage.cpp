@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <utility>
 
 #include "tools/ResultLines.h"
 #include "tools/ToolPage.h"
@@ -32,9 +31,8 @@ void setSideEnabled(const std::array<QLineEdit*, 3>& boxes, bool enabled) {
 
 }  // namespace
 
-StairPage::StairPage(const ToolRow& row, MessageDialog& messages,
-                     std::function<DisplayOptions()> currentOptions, QWidget* parent)
-    : QWidget(parent), messages_(messages), currentOptions_(std::move(currentOptions)) {
+StairPage::StairPage(const ToolRow& row, const ToolContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {
     setObjectName(QStringLiteral("pageStairs"));
     BuildToolControls(*this, row);
     findControls();
@@ -95,11 +93,10 @@ void StairPage::cmdCalculate_Click() {
         form.Text2[index] = Text2_[index]->text().toStdString();
     }
     form.risersChosen = optStair_[0]->isChecked();
-    const int error = calculator_.cmdCalculate_Click(
-        WritersFor(currentOptions_ ? currentOptions_() : DisplayOptions{}).length);
+    const int error = calculator_.cmdCalculate_Click(WritersFor(context_.options()).length);
     if (error != 0) {
         const ToolMessage message = stairMessage(error);
-        messages_.show(message.text, MessageIcon::Exclamation, message.title);
+        context_.messages.show(message.text, MessageIcon::Exclamation, message.title);
     }
     render();
 }

@@ -6,11 +6,11 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "engine/DisplayOptions.h"
 #include "platform/MessageDialog.h"
 #include "stair/StairCalculator.h"
+#include "tools/ToolPage.h"
 #include "tools/ToolTable.h"
 
 class QLineEdit;
@@ -30,8 +30,7 @@ namespace plumbrule {
 class StairPage : public QWidget {
     Q_OBJECT
   public:
-    StairPage(const ToolRow& row, MessageDialog& messages,
-              std::function<DisplayOptions()> currentOptions, QWidget* parent = nullptr);
+    StairPage(const ToolRow& row, const ToolContext& context, QWidget* parent = nullptr);
 
     const StairCalculator& calculator() const { return calculator_; }
 
@@ -44,9 +43,8 @@ class StairPage : public QWidget {
     void setFocusOrder();
     void render();
 
-    MessageDialog& messages_;
+    ToolContext context_;
     StairCalculator calculator_;
-    std::function<DisplayOptions()> currentOptions_;
     std::array<QLineEdit*, 3> Text1_{};
     std::array<QLineEdit*, 3> Text2_{};
     std::array<QRadioButton*, 2> optStair_{};
