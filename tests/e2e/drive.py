@@ -220,7 +220,9 @@ class WithAccessibility(ListeningScenario):
                  "cmdCalculateArea", "lblArea_0",
                  "Area 120.00 sq ft = 13.33 sq yd = 11.15 m\u00b2"),
                 ("Roof Framing", (("txtRoofPitch", "7"), ("txtSpan", "28'")), "cmdCalculateRoof",
-                 "lblRoof_1", "Common rafter 194.4942")):
+                 "lblRoof_1", "Common rafter 194.4942"),
+                ("Spacing", (("txtSpacingLength", "52"), ("txtCount", "2")),
+                 "cmdCalculateSpacing", "lblSpacing_2", "Marks 17.3333, 34.6667")):
             press("ctrl+Tab")
             p.window_of(caption)
             for box, value in boxes:
