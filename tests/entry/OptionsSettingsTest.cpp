@@ -172,16 +172,6 @@ TEST(SavedSettings, ListPositionsMustExist) {
     }
 }
 
-TEST(SavedSettings, ListCountIsAtLeastOne) {
-    EXPECT_EQ(ReadListCount({"", false}), 10);
-    EXPECT_EQ(ReadListCount({"25", true}), 25);
-    EXPECT_EQ(ReadListCount({"1", true}), 1);
-    EXPECT_EQ(ReadListCount({"99", true}), 99);
-    for (const char* garbage : {"abc", "", "0", "-1", "1e400", "True"}) {
-        EXPECT_EQ(ReadListCount({garbage, true}), 10) << garbage;
-    }
-}
-
 // One saved value is garbage: start-up goes on silently with that value's
 // fall-back, and the window keeps its defaults.
 TEST(MainWindowSettings, GarbageNeverStopsStartUp) {

@@ -137,10 +137,10 @@ TEST_P(MemoryCapacity, KeepsTheNewestTexts) {
     EXPECT_EQ(settings.values.count("ListCount"), GetParam().listCount ? 1u : 0u);
 }
 
+// The saved value's readings are MemoryList's (ListCountSetting); here the
+// window's wiring of one: absent, and a capacity of its own.
 INSTANTIATE_TEST_SUITE_P(ListCount, MemoryCapacity,
-                         ::testing::Values(Capacity{nullptr, 10}, Capacity{"1", 1},
-                                           Capacity{"3", 3}, Capacity{"0", 10}, Capacity{"-5", 10},
-                                           Capacity{"x", 10}));
+                         ::testing::Values(Capacity{nullptr, 10}, Capacity{"3", 3}));
 
 }  // namespace
 }  // namespace plumbrule::testing
