@@ -80,12 +80,12 @@ struct ToolBox {
 
 // A tool's answer: its result lines, or the one error that stopped it.
 struct ToolAnswer {
-    std::vector<std::string> lines;
+    std::vector<std::string> lines = {};
     int error = 0;  // 0 when solved
     int box = -1;   // the box whose text did not read, or -1
     // Where on the command line the error lies when no one box has it and
     // the tool's own option list does not say enough: "risers".
-    std::string context;
+    std::string context = {};
 };
 
 // Thrown by a solver for an error of its own, or by readBoxes for a box.

@@ -45,7 +45,7 @@ int countForGap(double length, double width, double gap) {
     if (n > kMostMembers) throw ToolError{errSpacingTooMany};
     const double tolerance = 1e-9 * std::max(1.0, gap);
     while (n > 1 && gapOf(n - 1) <= gap + tolerance) --n;
-    while (gapOf(n) > gap + tolerance) ++n;
+    while (gapOf(n) > gap + tolerance && n <= kMostMembers) ++n;
     return memberCount(n);
 }
 
