@@ -7,7 +7,7 @@
 # The screen-reader part of the end-to-end tier: the built program on a
 # private desktop with Orca listening, speech and braille switched off and
 # every utterance written to a file, driven by real key presses.
-#   tests/e2e/orca.sh PROGRAM
+#   tests/e2e/orca.sh PROGRAM [unittest options, e.g. -k entry]
 # Exit status: 0 passed, 1 failed, 77 skipped (no X server could start).
 # A missing Orca is a failure: scripts/setup.sh installs it.
 set -uo pipefail
@@ -55,7 +55,7 @@ runpy.run_path(sys.argv[0], run_name="__main__")
 printf '%s\n' "$speech_only" >"$work/speech-only.py"
 
 PYTHONDONTWRITEBYTECODE=1 "$python" "$here/${PLUMBRULE_ORCA_DRIVER:-orca.py}" --program "$program" --work "$work" \
-    --speech "$work/orca-speech.out"
+    --speech "$work/orca-speech.out" "${@:2}"
 status=$?
 if [ $status -ne 0 ]; then
     for log in "$work"/*.log; do
