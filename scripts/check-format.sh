@@ -14,9 +14,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 versions=(14 19)
+# Missing, it fails the full suite (PLUMBRULE_FULL_SUITE=1, scripts/test.sh)
+# and is skipped elsewhere, as in a package's build root.
 command -v clang-format >/dev/null || {
     echo "clang-format is not installed (scripts/setup.sh test installs it)" >&2
-    exit 1
+    [ "${PLUMBRULE_FULL_SUITE:-0}" = 1 ] && exit 1
+    echo "SKIPPED"
+    exit 77
 }
 version=$(clang-format --version | sed -n 's/.*clang-format version \([0-9]*\)\..*/\1/p')
 if [[ " ${versions[*]} " != *" $version "* ]]; then

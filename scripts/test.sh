@@ -12,8 +12,10 @@ dir=${1:-"$here/build"}
 shift || true
 "$here/scripts/setup.sh" test
 # The suite and the benchmarks are switched on even in a folder that
-# scripts/run.sh configured without them.
-"$here/scripts/build.sh" "$dir" -DPLUMBRULE_BUILD_TESTS=ON -DPLUMBRULE_BUILD_BENCH=ON "$@"
+# scripts/run.sh configured without them, and the suite is the full one:
+# every check registered, and one whose tool is missing fails.
+"$here/scripts/build.sh" "$dir" -DPLUMBRULE_BUILD_TESTS=ON -DPLUMBRULE_BUILD_BENCH=ON \
+  -DPLUMBRULE_FULL_SUITE=ON "$@"
 # Window tests run on Qt's offscreen platform and never touch real settings.
 export QT_QPA_PLATFORM=offscreen
 # On a terminal the progress is one line, rewritten; failures are listed after.

@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,6 +27,7 @@
 #include "support/FakeMessageDialog.h"
 #include "support/FakeSaveDialog.h"
 #include "support/FakeSettingsStore.h"
+#include "support/NeedsTool.h"
 
 namespace plumbrule {
 namespace {
@@ -312,6 +314,8 @@ class PdfDialog : public PrintDialog {
 };
 
 TEST_F(frmHistoryTest, PrintsEveryLineOfALongTapeWithAHeadingOnEachPage) {
+    PLUMBRULE_NEEDS(!QStandardPaths::findExecutable("pdftotext").isEmpty(),
+                    "pdftotext (poppler-utils) to read the printed PDF back");
     PdfDialog pdf;
     window = std::make_unique<frmHistory>(
         tape, frmHistory::Services{settings, dialog, writer, messages, &pdf});

@@ -36,6 +36,7 @@
 #include "entry/Readouts.h"
 #include "history/frmHistory.h"
 #include "support/MainWindowFixture.h"
+#include "support/NeedsTool.h"
 #include "tools/ToolTable.h"
 #include "tools/frmStair.h"
 
@@ -234,7 +235,7 @@ class Announcements : public Desktop {
 #if PLUMBRULE_HAVE_QPA_ACCESSIBILITY
         platform_ = QGuiApplicationPrivate::platformIntegration()->accessibility();
 #endif
-        if (!platform_) GTEST_SKIP() << "needs Qt's platform accessibility (qt6-base-private-dev)";
+        PLUMBRULE_NEEDS(platform_, "Qt's platform accessibility (qt6-base-private-dev)");
         announcements.clear();
         previous_ = QAccessible::installUpdateHandler(&recordAnnouncement);
         setPlatformActive(true);
