@@ -4,81 +4,80 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Builds the Debian package from an already built tree, unpacks it into a
-# temporary folder and checks what it holds: the file list, the generated
-# dependencies, the desktop entry and the AppStream metainfo. For a release
-# build also: lintian reports no error and no warning (nor the hardening and
-# unneeded-section notes), and a second build of the package's programs in
-# another folder gives a byte-identical package.
-#   scripts/check-package.sh CPACK BUILD_DIR [SOURCE_DIR CMAKE]
-# With SOURCE_DIR and CMAKE (a release build) lintian and the second build
-# run. The packages are dated from SOURCE_DATE_EPOCH, else from the last
-# commit. Exits 77 (a skipped test for CTest) when the Debian tools are missing.
+# Builds the Debian package of a source tree the way the README's package
+# command does (scripts/package.sh: dpkg-buildpackage, then lintian
+# --pedantic on the .changes, no error and no warning), without the suite,
+# which its caller runs, and checks what it holds: nothing group- or
+# world-writable, the file list, the generated dependencies, the packaged
+# plumbrule-calc, the desktop entry and the AppStream metainfo. Then builds it
+# again in another folder under umask 002 (Debian 13's for an ordinary user):
+# the package must be byte for byte the same.
+#   scripts/check-package.sh SOURCE_DIR
+# Exits 77 (a skipped test for CTest) when the Debian tools are missing,
+# unless PLUMBRULE_FULL_SUITE=1 (scripts/test.sh), where that fails.
 set -euo pipefail
-cpack=$1
-build=$2
-source=${3:-}
-cmake=${4:-}
+source=$(cd "$1" && pwd)
 
-tools=(dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli)
-[ -z "$source" ] || tools+=(lintian)
+tools=(dpkg-buildpackage dh dpkg-deb lintian desktop-file-validate appstreamcli)
 for tool in "${tools[@]}"; do
   if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed (scripts/setup.sh installs it)"
+    echo "$tool is not installed (scripts/setup.sh test installs it)"
+    [ "${PLUMBRULE_FULL_SUITE:-0}" = 1 ] && exit 1
+    echo "SKIPPED"
     exit 77
   fi
 done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export DEB_BUILD_OPTIONS=nocheck
 
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-  SOURCE_DATE_EPOCH=$(git -C "${source:-.}" log -1 --format=%ct 2>/dev/null || stat -c %Y "$build/CMakeCache.txt")
-fi
-export SOURCE_DATE_EPOCH
-
-# package BUILD OUT_DIR: builds the package of a built tree, prints its path.
-package() {
-  if ! "$cpack" -G DEB --config "$1/CPackConfig.cmake" -B "$2" >"$2.log" 2>&1; then
-    cat "$2.log" >&2
-    echo "FAILED: cpack could not build the package of $1" >&2
+# build OUT_DIR [--no-lintian]: the package of the source tree, its path printed.
+build() {
+  local out=$1
+  shift
+  mkdir -p "$(dirname "$out")"
+  if ! bash "$source/scripts/package.sh" "$@" "$out" >"$out.log" 2>&1; then
+    cat "$out.log" >&2
+    echo "FAILED: scripts/package.sh" >&2
     return 1
   fi
-  local debs=("$2"/*.deb)
+  local debs=("$out"/plumbrule_*.deb)
   if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-    echo "FAILED: expected one .deb, found: ${debs[*]}" >&2
+    echo "FAILED: expected one plumbrule_*.deb, found: ${debs[*]}" >&2
     return 1
   fi
   echo "${debs[0]}"
 }
-deb=$(package "$build" "$work/out") || exit 1
+deb=$(umask 022 && build "$work/first") || exit 1
 echo "package: $(basename "$deb")"
+grep '^lintian' "$work/first.log" || true
 failed=0
 fail() { echo "FAILED: $*"; failed=1; }
 
-case "$(basename "$deb")" in
-  plumbrule_*_*.deb) ;;
-  *) fail "package file name $(basename "$deb") is not plumbrule_VERSION_ARCH.deb" ;;
-esac
+# lintian's notes on hardening and unneeded sections count too (package.sh
+# fails on its errors and warnings).
+! grep -E 'hardening-no-bindnow|hardening-no-fortify-functions|binary-has-unneeded-section' \
+  "$work/first/lintian.log" || fail "lintian notes on hardening or unneeded sections"
 
-# Modes: nothing in the package is group- or world-writable, whatever the
-# umask it was built under (lintian would only say non-standard-dir-perm).
-writable=$(dpkg-deb --fsys-tarfile "$deb" | tar -tvf - |
-  awk 'substr($1, 1, 1) != "l" && (substr($1, 6, 1) == "w" || substr($1, 9, 1) == "w") {print "  " $1 " " $NF}')
-[ -z "$writable" ] || fail "group- or world-writable in the package (umask $(umask)):
-$writable"
+# Modes: nothing in the package is group- or world-writable.
+# writable DEB: the writable entries of a package, one a line.
+writable() {
+  dpkg-deb --fsys-tarfile "$1" | tar -tvf - |
+    awk 'substr($1, 1, 1) != "l" && (substr($1, 6, 1) == "w" || substr($1, 9, 1) == "w") {print "  " $1 " " $NF}'
+}
+bad=$(writable "$deb")
+[ -z "$bad" ] || fail "group- or world-writable in the package:
+$bad"
 
 # Control data: the dependencies come from dpkg-shlibdeps, so the Qt and C
-# libraries the programs link must be named.
+# libraries the programs link must be named, and the font the window is laid
+# out with. A library renamed for the 64-bit time transition (Debian 13's
+# libqt6core6t64) is the same library.
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-# The window's layout is measured with Liberation Sans. A library renamed for
-# the 64-bit time transition (Debian 13's libqt6core6t64) is the same library.
 for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
   grep -qE "\\b${lib//+/\\+}(t64)?\\b" <<<"$depends" || fail "Depends lacks $lib"
-done
-for field in Maintainer Section Description; do
-  [ -n "$(dpkg-deb --field "$deb" "$field")" ] || fail "control field $field is empty"
 done
 
 # The file list, exactly.
@@ -97,8 +96,8 @@ expected=(
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/plumbrule.png")
 done
-# The lintian override, where the lintian here knows its tag (cmake/Install.cmake).
-[ ! -f /usr/share/lintian/tags/a/appstream-metadata-validation-failed.tag ] ||
+# The lintian override, in a package built for Debian 13 or later (debian/rules).
+dpkg --compare-versions "$(cat /etc/debian_version)" lt 13 ||
   expected+=(./usr/share/lintian/overrides/plumbrule)
 actual=$(cd "$work/root" && find . -type f -o -type l | LC_ALL=C sort)
 wanted=$(printf '%s\n' "${expected[@]}" | LC_ALL=C sort)
@@ -106,9 +105,6 @@ if [ "$actual" != "$wanted" ]; then
   fail "the package's files differ from the expected list:"
   diff <(echo "$wanted") <(echo "$actual") | sed -n 's/^[<>]/  &/p' || true
 fi
-for program in plumbrule plumbrule-calc; do
-  [ -x "$work/root/usr/bin/$program" ] || fail "/usr/bin/$program is not executable"
-done
 for size in 16 22 24 32 48 64 128 256; do
   png="$work/root/usr/share/icons/hicolor/${size}x${size}/apps/plumbrule.png"
   if [ -f "$png" ]; then
@@ -119,17 +115,10 @@ for size in 16 22 24 32 48 64 128 256; do
       fail "icon ${size}x${size} is ${width}x${height}"
   fi
 done
-for gz in man/man1/plumbrule.1.gz man/man1/plumbrule-calc.1.gz doc/plumbrule/changelog.gz; do
-  gzip -t "$work/root/usr/share/$gz" 2>/dev/null || fail "$gz is not a valid gzip file"
-done
 
-# The packaged (stripped) command-line calculator runs and gives the man
-# page's first example.
-calc="$work/root/usr/bin/plumbrule-calc"
-if [ -x "$calc" ]; then
-  result=$("$calc" "5'3-1/2\" + 2'8-3/4\"" 2>&1) || fail "plumbrule-calc exited with $?"
-  [ "$result" = "8'0-1/4\"" ] || fail "plumbrule-calc printed '$result', not 8'0-1/4\""
-fi
+# The packaged (stripped) command-line calculator gives its man page's
+# examples (the package's own autopkgtest, run on the unpacked files).
+PATH="$work/root/usr/bin:$PATH" sh "$source/debian/tests/calc" || fail "debian/tests/calc"
 
 # Metadata validators on the installed files.
 desktop-file-validate "$work/root/usr/share/applications/plumbrule.desktop" ||
@@ -143,51 +132,26 @@ appstream_version=$(appstreamcli --version | sed -n 's/.*version: *\([0-9]*\)\..
 "${appstream[@]}" "$work/root/usr/share/metainfo/org.plumbrite.Plumbrule.metainfo.xml" ||
   fail "appstreamcli validate"
 
-if [ -n "$source" ]; then
-  # lintian: no error, no warning, and none of the notes on hardening and
-  # unneeded sections. Debian's own checks of a binary package.
-  lintian --info --display-info "$deb" >"$work/lintian.log" 2>&1 || true
-  if grep -E '^(E|W): |hardening-no-bindnow|hardening-no-fortify-functions|binary-has-unneeded-section' \
-    "$work/lintian.log"; then
-    fail "lintian"
-  else
-    echo "lintian: no errors, no warnings"
-  fi
-
-  # Reproducible: a second build of only what the package holds, in another
-  # folder, gives the same bytes.
-  # The second folder sits beside the first and compiles through the same
-  # launcher: a compiler cache that rewrites paths relative to a base folder
-  # (ccache's base_dir) then gives both builds the same paths.
-  second=$(mktemp -d "$(cd "$build/.." && pwd)/$(basename "$build")-package-check.XXXXXX" 2>/dev/null) ||
-    second="$work/second/build"
-  trap 'rm -rf "$work" "$second"' EXIT
-  generator=$(sed -n 's/^CMAKE_GENERATOR:INTERNAL=//p' "$build/CMakeCache.txt")
-  compiler=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")
-  launcher=$(sed -n 's/^CMAKE_CXX_COMPILER_LAUNCHER:[A-Z]*=//p' "$build/CMakeCache.txt")
-  type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
-  if "$cmake" -S "$source" -B "$second" -G "$generator" -DCMAKE_CXX_COMPILER="$compiler" \
-    -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" \
-    -DCMAKE_BUILD_TYPE="$type" -DPLUMBRULE_BUILD_TESTS=OFF -DPLUMBRULE_BUILD_BENCH=OFF \
-    >"$work/second.log" 2>&1 &&
-    "$cmake" --build "$second" >>"$work/second.log" 2>&1; then
-    if again=$(package "$second" "$work/out2"); then
-      if cmp -s "$deb" "$again"; then
-        echo "reproducible: a second build in another folder gives the same package"
-      else
-        fail "the package differs when built in another folder:"
-        mkdir "$work/a" "$work/b"
-        dpkg-deb -R "$deb" "$work/a"
-        dpkg-deb -R "$again" "$work/b"
-        diff -r -q "$work/a" "$work/b" | sed 's/^/  /' || true
-      fi
-    else
-      fail "cpack in the second build folder"
-    fi
-  else
-    tail -20 "$work/second.log"
-    fail "the second build"
-  fi
+# Reproducible: a second build in another folder, under umask 002, gives the
+# same bytes (the package and its debug symbols).
+if again=$(umask 002 && build "$work/second/elsewhere" --no-lintian); then
+  bad=$(writable "$again")
+  [ -z "$bad" ] || fail "group- or world-writable in the package built under umask 002:
+$bad"
+  same=true
+  for first in "$work"/first/*.deb; do
+    cmp -s "$first" "$work/second/elsewhere/$(basename "$first")" || {
+      same=false
+      fail "$(basename "$first") differs when built in another folder under umask 002:"
+      mkdir -p "$work/a" "$work/b"
+      dpkg-deb -R "$first" "$work/a/$(basename "$first")"
+      dpkg-deb -R "$work/second/elsewhere/$(basename "$first")" "$work/b/$(basename "$first")"
+      diff -r -q "$work/a" "$work/b" | sed 's/^/  /' || true
+    }
+  done
+  ! $same || echo "reproducible: built again in another folder under umask 002, the same bytes"
+else
+  fail "the second build"
 fi
 
 if [ $failed -ne 0 ]; then exit 1; fi

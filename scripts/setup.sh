@@ -9,6 +9,10 @@
 #   scripts/setup.sh run    what building and running the calculator needs
 #   scripts/setup.sh test   that, plus what the test suite, the package check,
 #                           the benchmarks and the fuzz target need (default)
+#   scripts/setup.sh package  what building the Debian package needs: the
+#                           Debian tools and debian/control's Build-Depends
+# The test and package sets also install the Build-Depends that are missing
+# (apt-get build-dep on this source tree).
 # The run set comes without recommended packages (no GTK, systemd or Vulkan
 # drivers for a calculator); the test set brings the recommendations along
 # (fonts, the platform theme), as on a desktop, which is what the tests are
@@ -27,7 +31,7 @@ test_packages=(
   # The compiler's runtimes (libFuzzer) under the name that follows the
   # release's default LLVM.
   clang libclang-rt-dev
-  desktop-file-utils appstream dpkg-dev file lintian reuse clang-format
+  desktop-file-utils appstream dpkg-dev debhelper file lintian reuse clang-format
   librsvg2-bin
   # The printed history tape, read back from Qt's PDF output.
   poppler-utils
@@ -44,6 +48,7 @@ test_packages=(
   # What the run set leaves out: the test machine has the recommendations.
   qt6-gtk-platformtheme qt6-translations-l10n make
 )
+package_packages=(dpkg-dev debhelper lintian)
 
 case $mode in
   run)
@@ -54,8 +59,12 @@ case $mode in
     packages=("${run_packages[@]}" "${test_packages[@]}")
     recommends=()
     ;;
+  package)
+    packages=("${package_packages[@]}")
+    recommends=(--no-install-recommends)
+    ;;
   *)
-    echo "usage: scripts/setup.sh [run|test]" >&2
+    echo "usage: scripts/setup.sh [run|test|package]" >&2
     exit 2
     ;;
 esac
@@ -67,11 +76,18 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
+# The Build-Depends, asked of dpkg-checkbuilddeps once dpkg-dev is there.
+here=$(cd "$(dirname "$0")/.." && pwd)
+build_depends=false
+if [ "$mode" != run ]; then
+  command -v dpkg-checkbuilddeps >/dev/null &&
+    dpkg-checkbuilddeps "$here/debian/control" >/dev/null 2>&1 || build_depends=true
+fi
+
+if [ ${#missing[@]} -eq 0 ] && ! $build_depends; then
   exit 0
 fi
 
-echo "Installing: ${missing[*]}"
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
@@ -80,4 +96,11 @@ export DEBIAN_FRONTEND=noninteractive
 # Another apt-get running on the machine is waited for, not a failure.
 lock=(-o DPkg::Lock::Timeout=600)
 "${sudo[@]}" apt-get "${lock[@]}" update -qq
-"${sudo[@]}" apt-get "${lock[@]}" install -y -qq "${recommends[@]}" "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get "${lock[@]}" install -y -qq "${recommends[@]}" "${missing[@]}"
+fi
+if $build_depends; then
+  echo "Installing the Build-Depends of debian/control"
+  "${sudo[@]}" apt-get "${lock[@]}" build-dep -y -qq --no-install-recommends "$here"
+fi
