@@ -66,5 +66,11 @@ TEST(ToolBoxes, TheFirstBoxThatDoesNotReadIsNamedByItsIndex) {
     EXPECT_EQ(toolMessage(13, "", "Tool").title, "Error");
 }
 
+// A block for the tape: a blank line before it only after what is there.
+TEST(ToolBoxes, ResultLinesGoToTheTapeAsABlock) {
+    EXPECT_EQ(tapeBlock({"a", "b"}, true), "a\r\nb\r\n");
+    EXPECT_EQ(tapeBlock({"a"}, false), "\r\n\r\na\r\n");
+}
+
 }  // namespace
 }  // namespace plumbrule

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "roof/RoofLayout.h"
+#include "tools/ToolDrawing.h"
 
 namespace plumbrule {
 
@@ -22,15 +23,6 @@ constexpr double kArrowLength = 6;
 // y of the plate line at x, along the slope.
 constexpr double slopeAt(double x) {
     return kPlate - (x - kWall) * (kPlate - kTop) / (kRidge - kWall);
-}
-
-// A dimension line from (x1, y) to (x2, y) with arrowheads at both ends.
-void horizontal(std::vector<LineSegment>& lines, double x1, double x2, double y) {
-    lines.push_back({x1, y, x2, y});
-    lines.push_back({x1, y, x1 + kArrowLength, y - kArrow});
-    lines.push_back({x1, y, x1 + kArrowLength, y + kArrow});
-    lines.push_back({x2, y, x2 - kArrowLength, y - kArrow});
-    lines.push_back({x2, y, x2 - kArrowLength, y + kArrow});
 }
 
 }  // namespace
@@ -61,8 +53,8 @@ std::vector<LineSegment> roofDiagram() {
         {kRidge + 3, kTop + 16, kRidge + 3, kDimension + 4},
     };
     // The overhang, then the run to the ridge's centre.
-    horizontal(lines, kTail, kWall, kDimension);
-    horizontal(lines, kWall, kRidge + 3, kDimension);
+    addDimensionLine(lines, kTail, kWall, kDimension, kArrowLength, kArrow);
+    addDimensionLine(lines, kWall, kRidge + 3, kDimension, kArrowLength, kArrow);
     return lines;
 }
 

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "spacing/SpacingLayout.h"
+#include "tools/ToolDrawing.h"
 
 namespace plumbrule {
 
@@ -24,11 +25,7 @@ constexpr double memberAt(int k) {
 }
 
 void dimension(std::vector<LineSegment>& lines, double x1, double x2, double y) {
-    lines.push_back({x1, y, x2, y});
-    lines.push_back({x1, y, x1 + kArrowLength, y - kArrow});
-    lines.push_back({x1, y, x1 + kArrowLength, y + kArrow});
-    lines.push_back({x2, y, x2 - kArrowLength, y - kArrow});
-    lines.push_back({x2, y, x2 - kArrowLength, y + kArrow});
+    addDimensionLine(lines, x1, x2, y, kArrowLength, kArrow);
 }
 
 }  // namespace
