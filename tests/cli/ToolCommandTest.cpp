@@ -63,6 +63,12 @@ TEST(ToolCommand, AMissingOrBadValueIsOneProblemInTheToolsWords) {
          "sides, or one side with the pitch or the angle."},
         {{"--area", "--length", "12'", "--width", "ten"},
          "--width \"ten\": Error: 13 - Type mismatch"},
+        {{"--roof", "--pitch", "7"},
+         "--roof (--pitch, --angle, --run, --span, --ridge, --overhang, --jacks): Enter the run "
+         "or the span, one of the two."},
+        {{"--spacing", "--length", "100", "--gap", "4", "--on-centre", "16"},
+         "--spacing (--length, --width, --gap, --count, --on-centre): Enter one of the maximum "
+         "gap, the count or the spacing on centre."},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(solve(row.arguments).problem, row.problem) << row.arguments[1];

@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "history/HistoryTape.h"
@@ -28,8 +29,8 @@ using testing::FakeMessageDialog;
 class ToolsWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        window = std::make_unique<frmStair>(
-            messages, [this] { return options; }, nullptr, &tape);
+        const std::function<DisplayOptions()> current = [this] { return options; };
+        window = std::make_unique<frmStair>(messages, current, nullptr, &tape);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -167,6 +168,16 @@ TEST_F(ToolsWindow, SpacingMarksWrapWholeAndGoToTheTapeAsABlock) {
     EXPECT_EQ(calculate("cmdCalculateSpacing", {{"txtSpacingLength", "24'10\""}}, "lblSpacing_", 1),
               QStringList{"20 members @ 1'4\" on centre"});
     screenshot("plumbrule-spacing.png");
+
+    // Back to even spacing: what the resting spacing box holds is not read.
+    control<QLineEdit>(QStringLiteral("txtOnCentre"))->setText(QStringLiteral("16"));
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("optSpacing_0")), Qt::LeftButton);
+    EXPECT_FALSE(control(QStringLiteral("txtOnCentre"))->isEnabled());
+    control<QLineEdit>(QStringLiteral("txtCount"))->setText(QStringLiteral("20"));
+    QTest::mouseClick(control<QPushButton>(QStringLiteral("cmdCalculateSpacing")), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(QStringLiteral("lblSpacing_0"))->text(),
+              "20 members, 21 gaps of 1'2-3/16\"");
+    EXPECT_TRUE(messages.shown.empty()) << messages.lastText();
 }
 
 TEST_F(ToolsWindow, AnErrorIsOneMessageInTheTabsWordsAndChangesNothing) {
