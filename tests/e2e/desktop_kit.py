@@ -26,9 +26,10 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 # A driver may change these before its scenarios run (Orca wants more time
-# and slower keys).
+# and slower keys, each held down as long as a person holds it).
 TIMEOUT = 10.0
 KEY_DELAY_MS = "40"
+KEY_HOLD_MS = None
 
 
 class Failure(AssertionError):
@@ -102,8 +103,68 @@ def xdo(*args):
 
 def press(*keys):
     """Each name is one physical press and release of a key (with Shift for
-    the shifted symbols, as a user presses them)."""
-    xdo("key", "--delay", KEY_DELAY_MS, *keys)
+    the shifted symbols, as a user presses them), KEY_DELAY_MS apart and,
+    where KEY_HOLD_MS is set, held down that long."""
+    if not KEY_HOLD_MS:
+        xdo("key", "--delay", KEY_DELAY_MS, *keys)
+        return
+    hold = int(KEY_HOLD_MS) / 1000
+    rest = max(int(KEY_DELAY_MS) / 1000 - hold, 0)
+    strokes = []
+    for key in keys:
+        strokes += ["keydown", key, "sleep", f"{hold:g}", "keyup", key, "sleep", f"{rest:g}"]
+    xdo(*strokes)
+
+
+class AccessibilityBus:
+    """What the program tells the accessibility bus, watched with dbus-monitor
+    from now on: each key it hands to the screen reader (Qt's bridge holds the
+    key until the screen reader answers) and each focus change it reports (a
+    focus change is what a screen reader speaks, and works longest on)."""
+
+    # The keysyms of Shift, Control, Alt and the like, which only change
+    # what another key types.
+    MODIFIERS = range(0xFFE1, 0xFFEF)
+
+    def __init__(self, work):
+        address = run_tool("dbus-send", "--session", "--print-reply=literal",
+                           "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress")
+        self.path = os.path.join(work, "accessibility-bus.log")
+        with open(self.path, "w", encoding="utf-8") as log:
+            self.monitor = subprocess.Popen(  # pylint: disable=consider-using-with
+                ["dbus-monitor", "--address", address.strip(),
+                 "type='method_call',member='NotifyListenersSync'", "type='signal',member='Focus'"],
+                stdout=log, stderr=subprocess.STDOUT)
+        # dbus-monitor writes the loss of its own name once it is watching.
+        wait_for(lambda: "member=NameLost" in self.text(), True, "dbus-monitor watching")
+
+    def text(self):
+        with open(self.path, encoding="utf-8", errors="replace") as log:
+            return log.read()
+
+    def close(self):
+        self.monitor.terminate()
+        self.monitor.wait()
+
+    def focus_while_a_key_was_down(self):
+        """The physical keys (their codes, modifiers aside) held down at each
+        focus change reported so far while one was."""
+        down, found, key_event = set(), [], None
+        for line in self.text().splitlines():
+            line = line.strip()
+            if line.startswith("method call") and "member=NotifyListenersSync" in line:
+                key_event = []
+            elif line.startswith("signal") and "member=Focus" in line:
+                if down:
+                    found.append(sorted(down))
+            elif key_event is not None and line.startswith(("uint32 ", "int32 ")):
+                key_event.append(int(line.split()[1]))
+                if len(key_event) == 3:  # down (0) or up (1), its keysym, its key
+                    kind, keysym, key = key_event
+                    key_event = None
+                    if keysym not in self.MODIFIERS:
+                        (down.add if kind == 0 else down.discard)(key)
+        return found
 
 
 def type_text(text):

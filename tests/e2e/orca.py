@@ -21,15 +21,16 @@ import subprocess
 import sys
 
 import desktop_kit
-from desktop_kit import Atspi, Failure, Scenario, click_node, named, press, run, type_text, \
-    wait_for, x_window_gone
+from desktop_kit import AccessibilityBus, Atspi, Failure, Scenario, click_node, named, press, \
+    run, type_text, wait_for, x_window_gone
 
 # Orca answers slower than the program alone. Keys come half a second apart,
-# as a person types a length while listening: Orca has then caught up with
-# one key's speech when the next arrives, so a key that still waits for it
-# waits on something else.
+# each held down a tenth of a second, as a person types a length while
+# listening: Orca has then caught up with one key's speech when the next
+# arrives, so a key that still waits for it waits on something else.
 desktop_kit.TIMEOUT = 15.0
 desktop_kit.KEY_DELAY_MS = "500"
+desktop_kit.KEY_HOLD_MS = "100"
 # What Qt prints when a key waited for the screen reader's answer in vain.
 KEY_EVENT_ERROR = "QSpiApplication::keyEventError"
 
@@ -162,6 +163,8 @@ class ScreenReader(Scenario):
         """The entry after the inch mark, the result after Enter, once each, then
         Delete Delete 1 / 0 Enter and the error 11 box, in one run."""
         speech = self.speech
+        bus = AccessibilityBus(self.args.work)
+        self.addCleanup(bus.close)
         speech.mark()
         press("5", "apostrophe", "3", "f", "1", "slash", "2", "quotedbl")
         with self.subTest("the entry after the inch mark"):
@@ -177,6 +180,10 @@ class ScreenReader(Scenario):
         # The display's own text is not read out mark by mark as well.
         self.speech.never("7'11", "the result after Enter")
         self.assertEqual(self.display(), "7'11-1/2\"", "a key lost or doubled?")
+        # Nothing was said while a key was down: Orca would still be at it
+        # as the key came up, and that key would wait for it.
+        self.assertEqual(bus.focus_while_a_key_was_down(), [],
+                         "focus changes reported while these keys were down")
         self.step(["Delete", "Delete", "1", "slash", "0", "Return"],
                   "Error 11: Division by zero", "the message box of error 11")
         speech.quiet()

@@ -17,7 +17,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../../scripts/private-desktop.sh
 . "$here/../../scripts/private-desktop.sh"
 desktop_work plumbrule-orca
-desktop_require Xvfb xdotool openbox dbus-daemon dbus-send xclip xprop orca
+desktop_require Xvfb xdotool openbox dbus-daemon dbus-send dbus-monitor xclip xprop orca
 desktop_x_session
 
 # What Orca would say is what its debug output calls "SPEECH OUTPUT"; Orca's whole

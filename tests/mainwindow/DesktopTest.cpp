@@ -346,6 +346,49 @@ TEST_F(Announcements, EachChangeOfTheDisplayIsSaidOnceInItsSpokenForm) {
     EXPECT_TRUE(window->hasFocus());
 }
 
+// With a screen reader listening, every key waits for its answer, so nothing
+// is said while a key is down: what changed is said once no key is down (Shift
+// aside, which may come up first), only the latest of it, or at last if a key
+// never comes up here.
+TEST_F(Announcements, WhatKeysChangeIsSaidWhenNoKeyIsDown) {
+    startActive();
+    QCoreApplication::processEvents();
+    said();
+    QTest::keyPress(window.get(), Qt::Key_5);
+    QTest::keyPress(window.get(), Qt::Key_3);
+    QTest::keyRelease(window.get(), Qt::Key_5);
+    EXPECT_EQ(display(), "53");
+    EXPECT_EQ(said(), QStringList{});
+    QTest::keyRelease(window.get(), Qt::Key_3);
+    EXPECT_EQ(said(), QStringList{QStringLiteral("53")});
+
+    QTest::keyPress(window.get(), Qt::Key_Shift);
+    QTest::keyPress(window.get(), Qt::Key_QuoteDbl, Qt::ShiftModifier);
+    QTest::keyRelease(window.get(), Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(said(), QStringList{});
+    QTest::keyRelease(window.get(), Qt::Key_QuoteDbl);
+    EXPECT_EQ(said(), QStringList{QStringLiteral("53 inches")});
+
+    QTest::keyPress(window.get(), Qt::Key_Plus, Qt::ShiftModifier);
+    QStringList heard;
+    QTest::qWaitFor([&] { return !(heard << said()).isEmpty(); });
+    EXPECT_EQ(heard, QStringList{QStringLiteral("4 feet 5 inches")});
+}
+
+// A screen reader started after the program: the first key it is there for
+// counts once, and what it changes is said as it comes up.
+TEST_F(Announcements, AScreenReaderStartedLaterHearsTheFirstKeyAsItComesUp) {
+    setPlatformActive(false);
+    startActive();
+    setPlatformActive(true);
+    said();
+    QTest::keyPress(window.get(), Qt::Key_5);
+    EXPECT_EQ(display(), "5");
+    EXPECT_EQ(said(), QStringList{});
+    QTest::keyRelease(window.get(), Qt::Key_5);
+    EXPECT_EQ(said(), QStringList{QStringLiteral("5")});
+}
+
 TEST_F(Announcements, TheStairResultIsSaidWhenItChanges) {
     startActive();
     click("cmdStair");
