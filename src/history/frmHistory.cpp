@@ -4,6 +4,7 @@
 
 #include "history/frmHistory.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
@@ -253,8 +254,16 @@ void frmHistory::renderWholeTape() {
     Text1_->moveCursor(QTextCursor::End);
 }
 
+bool frmHistory::drawnWhenShown() {
+    // A screen reader is told of every change to Text1, shown or not, and
+    // looks into each; the tape changes with the keys, when the screen
+    // reader should be free for them. Hidden, Text1 waits to be shown.
+    if (!drawWhenShown_ && !isVisible() && QAccessible::isActive()) drawWhenShown_ = true;
+    return drawWhenShown_;
+}
+
 void frmHistory::tapeAppended(std::string_view text) {
-    if (drawWhenShown_) return;
+    if (drawnWhenShown()) return;
     caretAtEndInView_ = false;
     QTextCursor end(Text1_->document());
     end.movePosition(QTextCursor::End);
@@ -262,7 +271,7 @@ void frmHistory::tapeAppended(std::string_view text) {
 }
 
 void frmHistory::tapeTailReplaced(std::string_view removed, std::string_view text) {
-    if (drawWhenShown_) return;
+    if (drawnWhenShown()) return;
     // Taking off the LF of a CR LF would leave a lone CR that Text1 cannot
     // show apart from a line break: draw the whole tape again instead.
     const std::string& now = tape_.text();
@@ -286,7 +295,7 @@ void frmHistory::tapeCleared() {
 }
 
 void frmHistory::tapeCaretToEnd() {
-    if (caretAtEndInView_ || drawWhenShown_) return;
+    if (caretAtEndInView_ || drawnWhenShown()) return;
     Text1_->moveCursor(QTextCursor::End);
     caretAtEndInView_ = true;
 }

@@ -74,6 +74,7 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
     void Form_Resize();
     void buildMenus();
     void renderWholeTape();
+    bool drawnWhenShown();  // true while Text1 ignores the tape's changes
     ExportServices exportServices();
 
     void tapeAppended(std::string_view text) override;
@@ -96,8 +97,9 @@ class frmHistory : public QMainWindow, private HistoryTapeListener {
     bool caretAtEndInView_ = false;
     // A long tape (a kept one read back) is drawn when the window is first
     // shown, not when a key loads it hidden: drawing it costs a second or
-    // more, which the first key must not wait for. Until then Text1 ignores
-    // the tape's changes and draws it whole when shown.
+    // more, which the first key must not wait for. So is every change made
+    // while the window is hidden and a screen reader listens. Until then
+    // Text1 ignores the tape's changes and draws it whole when shown.
     bool drawWhenShown_ = false;
 };
 

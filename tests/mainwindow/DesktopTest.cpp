@@ -206,7 +206,9 @@ void recordAnnouncement(QAccessibleEvent* event) {
     }
 #endif
     if (type == QAccessible::TextSelectionChanged || type == QAccessible::TextCaretMoved ||
-        type == QAccessible::Selection) {
+        type == QAccessible::Selection || type == QAccessible::TextInserted ||
+        type == QAccessible::TextRemoved || type == QAccessible::TextUpdated ||
+        type == QAccessible::ValueChanged) {
         announcements.push_back({event->object(), type, QString()});
         return;
     }
@@ -387,6 +389,34 @@ TEST_F(Announcements, AScreenReaderStartedLaterHearsTheFirstKeyAsItComesUp) {
     EXPECT_EQ(said(), QStringList{});
     QTest::keyRelease(window.get(), Qt::Key_5);
     EXPECT_EQ(said(), QStringList{QStringLiteral("5")});
+}
+
+// Hidden, the history window's tape tells a screen reader nothing as the keys
+// write to it (the screen reader would look into each change just as the
+// next key comes); shown, it holds the whole tape.
+TEST_F(Announcements, TheHiddenTapeKeepsStillUntilShown) {
+    startActive();
+    const auto type = [this](const std::vector<Qt::Key>& keys) {
+        for (const Qt::Key key : keys) {
+            QTest::keyClick(window.get(), key,
+                            key == Qt::Key_Plus ? Qt::ShiftModifier : Qt::NoModifier);
+        }
+    };
+    type({Qt::Key_5, Qt::Key_Plus, Qt::Key_3, Qt::Key_Return});
+    click("cmdHistory");
+    ASSERT_NE(window->historyWindow(), nullptr);
+    frmHistory& history = *window->historyWindow();
+    auto* tape = history.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    const QString before = tape->toPlainText();
+    history.close();
+    announcements.clear();
+    type({Qt::Key_Plus, Qt::Key_2, Qt::Key_Return});
+    EXPECT_TRUE(std::none_of(announcements.begin(), announcements.end(), [tape](auto& a) {
+        return a.object == tape || tape->isAncestorOf(qobject_cast<QWidget*>(a.object));
+    }));
+    click("cmdHistory");
+    EXPECT_EQ(tape->toPlainText(), before + QStringLiteral("\n+ 2\n= 0'10\""));
+    history.close();
 }
 
 TEST_F(Announcements, TheStairResultIsSaidWhenItChanges) {
