@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest-spi.h>
@@ -200,6 +201,27 @@ TEST(QtMessageDialog, CriticalBoxWithOneOkButtonAndTheProgramTitle) {
     });
     messages.show("Error 11: Division by zero", MessageIcon::Critical);
     EXPECT_TRUE(seen);
+}
+
+// Enter and Escape close a box as they come up; the release of the key that
+// opened the box, coming up in it, leaves it open.
+TEST(QtMessageDialog, EnterAndEscapeCloseTheBoxAsTheyComeUp) {
+    testing::ModalWatchdog watchdog;
+    QtMessageDialog messages;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        bool openWhileDown = false;
+        QTimer::singleShot(0, [key, &openWhileDown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
+            QTest::keyRelease(focus, key);
+            QTest::keyPress(focus, key);
+            openWhileDown = box->isVisible();
+            QTest::keyRelease(focus, key);
+        });
+        messages.show("Error 11: Division by zero", MessageIcon::Critical);
+        EXPECT_TRUE(openWhileDown) << key;
+    }
 }
 
 TEST(QtMessageDialog, AQuestionHasYesAndNoWithNoAsTheDefault) {
