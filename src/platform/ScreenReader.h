@@ -30,7 +30,9 @@ class QWidget;
 namespace plumbrule {
 
 // Says `text` to a listening screen reader on behalf of `window` (any window
-// of the program); an empty text says nothing.
+// of the program); an empty text says nothing. Said while a key is down, it
+// is said once no key is down (a newer text of the same window replaces
+// it), so the screen reader is never busy with it as a key comes up.
 void Say(QWidget& window, const QString& text);
 
 }  // namespace plumbrule
