@@ -373,7 +373,7 @@ TEST_F(Announcements, WhatKeysChangeIsSaidWhenNoKeyIsDown) {
 
     QTest::keyPress(window.get(), Qt::Key_Plus, Qt::ShiftModifier);
     QStringList heard;
-    QTest::qWaitFor([&] { return !(heard << said()).isEmpty(); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !(heard << said()).isEmpty(); }));
     EXPECT_EQ(heard, QStringList{QStringLiteral("4 feet 5 inches")});
 }
 
